@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Placement.h"
-#include "Puzzle.h"
-#include "RandomSource.h"
-#include "WordList.h"
+#include "core/Placement.h"
+#include "core/Puzzle.h"
+#include "core/RandomSource.h"
+#include "core/WordList.h"
 
 #include <array>
 #include <string>
@@ -11,6 +11,8 @@
 
 namespace kring {
 
+// Each pick re-seeds the source from the clock and draws once. A source that
+// returns a value outside [0, 1), or an empty word list, throws std::out_of_range.
 // Precondition: words.count() >= 1.
 Puzzle GeneratePuzzle(const WordList& words, RandomSource& random);
 

@@ -1,0 +1,96 @@
+#include "core/GeneratePuzzle.h"
+
+#include "core/KnightCycles.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace kring {
+
+namespace {
+
+// Every draw starts from a fresh clock reading. The result is widened to double
+// so that products with it are not rounded up to the next whole number.
+double drawAfterReseed(RandomSource& random) {
+    random.reseedFromClock();
+    const float r = random.next();
+    if (!(r >= 0.0f && r < 1.0f)) {
+        throw std::out_of_range("random source returned a value outside [0, 1)");
+    }
+    return static_cast<double>(r);
+}
+
+struct PrintedLetter {
+    std::u16string_view letter;
+    std::u16string_view text;
+    float offsetX;
+};
+
+// Narrow letters start further right than the default, wide ones further left.
+constexpr PrintedLetter SpecialLetters[] = {
+    {u"M", u"M", 15}, {u"W", u"W", 13}, {u"I", u"I", 40}, {u"J", u"J", 27}, {u"?", u"IJ", 20},
+};
+
+constexpr float DefaultOffsetX = 23;
+
+} // namespace
+
+Puzzle GeneratePuzzle(const WordList& words, RandomSource& random) {
+    Puzzle puzzle;
+    puzzle.Word = PickWord(words, random);
+    const std::u16string folded = FoldIJ(puzzle.Word);
+    puzzle.Layout = PickLayout(random);
+    puzzle.Placements = MakePlacements(folded, puzzle.Layout);
+    return puzzle;
+}
+
+std::u16string PickWord(const WordList& words, RandomSource& random) {
+    const int count = words.count();
+    if (count < 1) {
+        throw std::out_of_range("cannot pick a word from an empty word list");
+    }
+    const int index = static_cast<int>(std::floor(drawAfterReseed(random) * count));
+    return words.item(index);
+}
+
+std::u16string FoldIJ(std::u16string_view word) {
+    std::u16string folded;
+    folded.reserve(word.size());
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (word[i] == u'I' && i + 1 < word.size() && word[i + 1] == u'J') {
+            folded += u'?';
+            ++i;
+        } else {
+            folded += word[i];
+        }
+    }
+    return folded;
+}
+
+int PickLayout(RandomSource& random) {
+    return static_cast<int>(std::floor(drawAfterReseed(random) * 16 + 1));
+}
+
+std::array<Placement, 8> MakePlacements(std::u16string_view foldedWord, int layout) {
+    const std::string_view cells = KnightCycles(layout);
+    std::array<Placement, 8> placements;
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+        Placement& placement = placements[i];
+        placement.OrderNumber = static_cast<int>(i) + 1;
+        placement.Cell = static_cast<std::uint8_t>(cells[i] - '0');
+        const std::u16string_view letter =
+            i < foldedWord.size() ? foldedWord.substr(i, 1) : std::u16string_view{};
+        placement.Text = letter;
+        placement.OffsetX = DefaultOffsetX;
+        placement.OffsetY = 2;
+        for (const PrintedLetter& special : SpecialLetters) {
+            if (letter == special.letter) {
+                placement.Text = special.text;
+                placement.OffsetX = special.offsetX;
+            }
+        }
+    }
+    return placements;
+}
+
+} // namespace kring

@@ -1,0 +1,42 @@
+#include "wordlist/Windows1252.h"
+
+#include <array>
+
+namespace kring {
+namespace {
+
+// 0x80..0x9F, the only bytes that differ from Latin-1.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr std::array<char16_t, 256> MakeDecodeTable() {
+    std::array<char16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        table[byte] = static_cast<char16_t>(byte);
+    }
+    for (int i = 0; i < 32; ++i) {
+        table[0x80 + i] = HighControlRange[i];
+    }
+    return table;
+}
+
+constexpr std::array<char16_t, 256> DecodeTable = MakeDecodeTable();
+
+} // namespace
+
+char16_t DecodeWindows1252(unsigned char byte) { return DecodeTable[byte]; }
+
+void AppendWindows1252(std::u16string& text, std::string_view bytes) {
+    const std::size_t start = text.size();
+    text.resize(start + bytes.size());
+    char16_t* out = text.data() + start;
+    for (const char byte : bytes) {
+        *out++ = DecodeTable[static_cast<unsigned char>(byte)];
+    }
+}
+
+} // namespace kring

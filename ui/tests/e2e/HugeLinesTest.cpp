@@ -1,0 +1,209 @@
+// Word files whose lines run to megabytes (a file without line ends, a binary
+// file, a log saved as the word list): the window must go on answering, and
+// its memory must stay in proportion to the file.
+
+#include "ClientLayout.h"
+#include "PrivateXServerMain.h"
+#include "RunningGame.h"
+#include "ScreenChecks.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace client_layout;
+
+namespace {
+
+constexpr qint64 mebibyte = 1024 * 1024;
+// The window must answer within this; the test gives up at the wait's time limit.
+constexpr qint64 answerLimitMs = 3000;
+constexpr int waitLimitMs = 10000;
+constexpr double memoryLimitPerFileByte = 6.0;
+// Long enough for a click's 0.2 s press feedback to end before the next click.
+constexpr unsigned long pressFeedbackMs = 500;
+
+QString programPath() { return qEnvironmentVariable("KRINGWOORD_PROGRAM"); }
+
+// `lines` lines of capital letters, each `letters` long and ended by CR LF.
+bool writeWordFile(const QString& path, int lines, qint64 letters)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray alphabet("KRINGWOORDABCEFHJLMPSTUVXYZ");
+    for (int line = 0; line < lines; ++line) {
+        QByteArray chunk;
+        chunk.reserve(int(mebibyte));
+        for (qint64 i = 0; i < mebibyte; ++i)
+            chunk += alphabet[int((i + line) % alphabet.size())];
+        for (qint64 written = 0; written < letters; written += chunk.size())
+            if (file.write(chunk.constData(), std::min<qint64>(chunk.size(), letters - written)) < 0)
+                return false;
+        if (file.write("\r\n", 2) != 2)
+            return false;
+    }
+    return true;
+}
+
+// A field of /proc/<pid>/status in bytes, or -1.
+qint64 statusBytes(qint64 pid, const char* field)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+QPoint checkBoxSpot() { return QPoint(checkBox.left() + 7, checkBox.center().y()); }
+
+} // namespace
+
+class HugeLinesTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Waits until the check box shows `wanted`; returns how long that took on
+    // `clock`, or -1 after the time limit.
+    qint64 waitForTick(const RunningGame& game, const Screenshot& untickedLook, bool wanted, const QElapsedTimer& clock,
+                       Screenshot* seen)
+    {
+        bool accepted = false;
+        *seen = game.waitFor(
+            [&](const Screenshot& s) {
+                return (wanted ? screen_checks::ticked(s, untickedLook) : screen_checks::unticked(s, untickedLook)).isEmpty();
+            },
+            scaledTimeout(waitLimitMs), &accepted);
+        return accepted ? clock.elapsed() : -1;
+    }
+
+    bool see(const RunningGame& game, const QString& name, const std::function<QStringList(const Screenshot&)>& checks)
+    {
+        bool accepted = false;
+        const Screenshot shot =
+            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); }, scaledTimeout(waitLimitMs), &accepted);
+        const QString path = screenshotFolder() + QStringLiteral("/huge-") + name + QStringLiteral(".png");
+        shot.save(path);
+        if (!accepted)
+            qWarning().noquote() << "screenshot:" << path << "\n  " << checks(shot).join(QStringLiteral("\n  "));
+        return accepted;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(programPath()).isExecutable(),
+                 qPrintable(QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
+    }
+
+    void windowKeepsAnswering_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<qint64>("letters");
+        QTest::newRow("one-50MiB-line") << 1 << 50 * mebibyte;
+        QTest::newRow("40-lines-of-1MiB") << 40 << mebibyte;
+    }
+
+    void windowKeepsAnswering()
+    {
+        QFETCH(int, lines);
+        QFETCH(qint64, letters);
+        const QString row = QString::fromLatin1(QTest::currentDataTag());
+
+        // A copy of the program with a word file of its own beside it.
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString program = folder.filePath(QStringLiteral("kringwoord"));
+        QVERIFY(QFile::copy(programPath(), program));
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Data")));
+        const QString wordFile = folder.filePath(QStringLiteral("Data/Woorden.txt"));
+        QVERIFY(writeWordFile(wordFile, lines, letters));
+        const qint64 fileSize = QFileInfo(wordFile).size();
+
+        RunningGame game(qEnvironmentVariable("DISPLAY"));
+        QString error;
+        QVERIFY2(game.start(program, &error), qPrintable(error));
+        QVERIFY(see(game, row + QStringLiteral("-0-start"), screen_checks::startScreen));
+        const Screenshot untickedLook = game.grab();
+        const qint64 idle = statusBytes(game.pid(), "VmRSS");
+        QVERIFY(idle > 0);
+
+        // Load, then the check box while the load may still be busy.
+        Screenshot seen;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(game.click(loadButton.center()));
+        QThread::msleep(pressFeedbackMs);
+        const qint64 checkClickedAfterLoad = clock.elapsed();
+        QVERIFY(game.click(checkBoxSpot()));
+        const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock, &seen);
+        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-1-loaded.png"));
+        QVERIFY2(loadAnswered >= 0, "after Load the check box showed no tick within the time limit");
+        QVERIFY(see(game, row + QStringLiteral("-1-loaded"), [](const Screenshot& s) {
+            return screen_checks::board(s) + screen_checks::filledWordList(s) + screen_checks::countShown(s);
+        }));
+        const qint64 peakAfterLoad = statusBytes(game.pid(), "VmHWM");
+
+        // Untick, so that the tick after Plaatsen is a fresh one.
+        QVERIFY(game.click(checkBoxSpot()));
+        QVERIFY2(waitForTick(game, untickedLook, false, clock, &seen) >= 0, "the check box did not untick");
+
+        clock.restart();
+        QVERIFY(game.click(makeButton.center()));
+        QThread::msleep(pressFeedbackMs);
+        const qint64 checkClickedAfterMake = clock.elapsed();
+        QVERIFY(game.click(checkBoxSpot()));
+        const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock, &seen);
+        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-2-made.png"));
+        QVERIFY2(makeAnswered >= 0, "after Plaatsen the check box showed no tick within the time limit");
+        QVERIFY(see(game, row + QStringLiteral("-2-made"), [](const Screenshot& s) {
+            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) + screen_checks::orderNumbersShown(s)
+                + screen_checks::countShown(s);
+        }));
+        const qint64 peak = statusBytes(game.pid(), "VmHWM");
+
+        QVERIFY(game.click(cancelButton.center()));
+        QVERIFY2(game.waitForExit(scaledTimeout(10000)), "Annuleren did not end the program");
+        QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0,
+                 qPrintable(QStringLiteral("the program ended with status %1:\n%2").arg(game.exitCode()).arg(game.output())));
+
+        const double growth = double(peak - idle) / double(fileSize);
+        qInfo().noquote() << QStringLiteral("%1 (%2 MiB): Load + check box answered in %3 ms (check box clicked at %4 ms); "
+                                            "Plaatsen + check box in %5 ms (clicked at %6 ms)")
+                                 .arg(row)
+                                 .arg(double(fileSize) / mebibyte, 0, 'f', 1)
+                                 .arg(loadAnswered)
+                                 .arg(checkClickedAfterLoad)
+                                 .arg(makeAnswered)
+                                 .arg(checkClickedAfterMake);
+        qInfo().noquote() << QStringLiteral("%1: idle %2 MiB, peak %3 MiB after Load, %4 MiB after Plaatsen: "
+                                            "%5 × the file's size above idle")
+                                 .arg(row)
+                                 .arg(double(idle) / mebibyte, 0, 'f', 1)
+                                 .arg(double(peakAfterLoad) / mebibyte, 0, 'f', 1)
+                                 .arg(double(peak) / mebibyte, 0, 'f', 1)
+                                 .arg(growth, 0, 'f', 2);
+
+#ifdef KRINGWOORD_E2E_SANITIZED
+        // A sanitizer build is several times slower and keeps freed memory in
+        // quarantine: only that it answered at all is checked here.
+#else
+        QVERIFY2(loadAnswered <= answerLimitMs, qPrintable(QStringLiteral("Load took %1 ms to answer").arg(loadAnswered)));
+        QVERIFY2(makeAnswered <= answerLimitMs, qPrintable(QStringLiteral("Plaatsen took %1 ms to answer").arg(makeAnswered)));
+        QVERIFY2(growth <= memoryLimitPerFileByte,
+                 qPrintable(QStringLiteral("peak memory grew %1 × the file's size").arg(growth, 0, 'f', 2)));
+#endif
+    }
+};
+
+int main(int argc, char** argv) { return runOnPrivateXServer<HugeLinesTest>(argc, argv); }
+
+#include "HugeLinesTest.moc"

@@ -1,0 +1,203 @@
+#include "ui/KringForm.h"
+
+#include "ui/CheckedArithmetic.h"
+#include "ui/Desktop.h"
+#include "ui/ImageButton.h"
+#include "ui/Label.h"
+#include "ui/ListBox.h"
+#include "ui/PictureBox.h"
+#include "ui/PressFeedback.h"
+#include "ui/RunHandler.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QScreen>
+
+namespace kring {
+
+namespace {
+
+const QColor WindowColour(210, 210, 180);
+const QColor BoardGrey(150, 150, 150);
+const QColor CentreOlive(100, 100, 0);
+const QColor FrameBlack(0, 0, 0);
+const QColor ListDark(30, 0, 0);
+const QColor ListText(230, 230, 230);
+const QColor CheckText(64, 64, 64);
+const QColor NumberHidden(255, 255, 255);
+const QColor WordShown(60, 60, 60);
+
+// The window's outer size, 618 x 420 pixels, less a 3-pixel border on each
+// side and a 20-pixel title bar: the window manager draws the frame around it.
+constexpr int OuterWidth = 9270;
+constexpr int OuterHeight = 6300;
+constexpr int BorderPixels = 3;
+constexpr int TitleBarPixels = 20;
+constexpr QSize ClientSize(PixelsFromTwips(OuterWidth) - 2 * BorderPixels,
+                           PixelsFromTwips(OuterHeight) - TitleBarPixels - 2 * BorderPixels);
+
+constexpr int CellTwips = 1650;
+constexpr int CellPitchTwips = 1740;
+constexpr int CellPixels = CellTwips / TwipsPerPixel;
+
+QFont ArialPixels(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetPaletteColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette p = widget.palette();
+    p.setColor(role, colour);
+    widget.setPalette(p);
+}
+
+void PlaceInTwips(QWidget& widget, int left, int top) {
+    widget.move(PixelsFromTwips(left), PixelsFromTwips(top));
+}
+
+void SizeInTwips(QWidget& widget, int width, int height) {
+    widget.resize(PixelsFromTwips(width), PixelsFromTwips(height));
+}
+
+void DrawFrame(PictureBox& cell) {
+    cell.lineBox(0, 0, CellPixels - 1, CellPixels - 1, FrameBlack);
+}
+
+} // namespace
+
+KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      desktop_(desktop), random_(random) {
+    createControls();
+    Form_Load();
+}
+
+// The window's design: the controls with the settings they have before
+// Form_Load places them.
+void KringForm::createControls() {
+    setFont(ArialPixels(PixelsFromPoints(8.25), false));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setAutoFillBackground(true);
+
+    Label1 = new Label(this);
+    Label1->setOpaque(true);
+
+    Check1 = new QCheckBox(this);
+    Check1->setAutoFillBackground(true);
+    SetPaletteColour(*Check1, QPalette::WindowText, CheckText);
+    Check1->resize(Check1->width(), PixelsFromTwips(210));
+
+    List1 = new ListBox(this);
+
+    for (int i = 0; i < 8; ++i) {
+        Pic[i] = new PictureBox(this);
+        Label3[i] = new Label(Pic[i]);
+        Label3[i]->setFont(ArialPixels(PixelsFromPoints(9.75), true));
+        Label3[i]->setAutoSize(true);
+        Label3[i]->setCaption(QStringLiteral("0"));
+    }
+
+    PicMidden = new PictureBox(this);
+    PicMidden->resize(CellPixels, CellPixels);
+    PicMidden->setPicture(QIcon(QStringLiteral(":/images/knight.png"))
+                              .pixmap(QSize(CellPixels, CellPixels), devicePixelRatioF()));
+
+    MakeKnop = new ImageButton(QStringLiteral(":/images/plaatsen.png"), this);
+    CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"), this);
+    LoadKnop = new ImageButton(QStringLiteral(":/images/load.png"), this);
+    connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
+
+    Label2 = new Label(this);
+    Label2->setAutoSize(true);
+
+    // The cells in the reading order of the board, then the list and the box.
+    QWidget* tabOrder[] = {Pic[0], Pic[1], Pic[2], Pic[3], PicMidden, Pic[4],
+                           Pic[5], Pic[6], Pic[7], List1,  Check1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void KringForm::Form_Load() {
+    setFixedSize(ClientSize);
+    setWindowTitle(QStringLiteral("Kringwoord (www.kringwoord.example)"));
+    SetPaletteColour(*this, QPalette::Window, WindowColour);
+    {
+        // Centred: the outer window, frame included, in the middle of the screen.
+        const QRect area = screen()->availableGeometry();
+        const QSize outer(PixelsFromTwips(OuterWidth), PixelsFromTwips(OuterHeight));
+        move(area.left() + (area.width() - outer.width()) / 2,
+             area.top() + (area.height() - outer.height()) / 2);
+    }
+
+    PlaceInTwips(*Label1, 210, 240);
+    SizeInTwips(*Label1, 5400, 5400);
+    Label1->setBackColor(BoardGrey);
+
+    std::int32_t x = 330;
+    std::int32_t y = 360;
+    for (std::int32_t i = 0; i <= 7; i = CheckedAdd(i, 1)) {
+        PictureBox& cell = *Pic.at(i);
+        PlaceInTwips(cell, x, y);
+        SizeInTwips(cell, CellTwips, CellTwips);
+        DrawFrame(cell);
+        Label3.at(i)->move(7, 5);
+        Label3.at(i)->setForeColor(NumberHidden);
+        if (i == 3)
+            x = CheckedAdd(x, CellPitchTwips); // steps over the centre cell
+        x = CheckedAdd(x, CellPitchTwips);
+        if (i == 2 || i == 4) {
+            x = 330;
+            y = CheckedAdd(y, CellPitchTwips);
+        }
+    }
+
+    PlaceInTwips(*PicMidden, 2070, 2100);
+    SizeInTwips(*PicMidden, CellTwips, CellTwips);
+    PicMidden->setBackColor(CentreOlive);
+    DrawFrame(*PicMidden);
+
+    PlaceInTwips(*List1, 6000, 240);
+    SizeInTwips(*List1, 1800, 3420);
+    List1->setBackColor(ListDark);
+    List1->setForeColor(ListText);
+
+    PlaceInTwips(*Label2, 6030, 3720);
+    Label2->setCaption(QStringLiteral("0 Woorden"));
+    Label2->setForeColor(WordShown);
+
+    PlaceInTwips(*Check1, 6030, 4380);
+    Check1->resize(PixelsFromTwips(1800), Check1->height());
+    SetPaletteColour(*Check1, Check1->backgroundRole(), WindowColour);
+    Check1->setText(QStringLiteral("Oplossing laten zien"));
+
+    LoadKnop->setTop(240);
+    LoadKnop->setLeft(8100);
+    LoadKnop->setToolTipText(QStringLiteral(" Woorden inladen "));
+    MakeKnop->setTop(5280);
+    MakeKnop->setLeft(6000);
+    MakeKnop->setToolTipText(QStringLiteral(" Maak Kringwoord "));
+    CancelKnop->setTop(5280);
+    CancelKnop->setLeft(7950);
+    CancelKnop->setToolTipText(QStringLiteral(" Sluiten "));
+}
+
+void KringForm::CancelKnop_Click() {
+    RunHandler([this] {
+        if (!PressFeedback(*CancelKnop, desktop_))
+            return;
+        close(); // closeEvent ends the program
+    });
+}
+
+void KringForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!desktop_.hasEnded())
+        desktop_.endProgram();
+}
+
+} // namespace kring

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+
+namespace kring {
+
+class Desktop;
+class ImageButton;
+class Label;
+class ListBox;
+class PictureBox;
+class RandomSource;
+
+// The game's one window. Its controls carry the names the handlers use; the
+// board cells are numbered in reading order, 0 1 2 / 3 . 4 / 5 6 7, with
+// PicMidden in the centre.
+class KringForm : public QWidget {
+    Q_OBJECT
+public:
+    KringForm(Desktop& desktop, RandomSource& random, QWidget* parent = nullptr);
+
+    ImageButton* LoadKnop;
+    ImageButton* MakeKnop;
+    ImageButton* CancelKnop;
+    QCheckBox* Check1;
+    ListBox* List1;
+    Label* Label1;
+    Label* Label2;
+    std::array<Label*, 8> Label3;
+    std::array<PictureBox*, 8> Pic;
+    PictureBox* PicMidden;
+
+    void CancelKnop_Click();
+
+protected:
+    // Closing the window from the desktop ends the program, as CancelKnop does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+
+    Desktop& desktop_;
+    RandomSource& random_;
+};
+
+} // namespace kring

@@ -1,0 +1,66 @@
+#include "ui/Label.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QtMath>
+
+namespace kring {
+
+Label::Label(QWidget* parent)
+    : QWidget(parent), foreColor_(palette().color(QPalette::WindowText)),
+      backColor_(palette().color(QPalette::Window)) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    fitCaption();
+    update();
+}
+
+void Label::setForeColor(const QColor& colour) {
+    foreColor_ = colour;
+    update();
+}
+
+void Label::setBackColor(const QColor& colour) {
+    backColor_ = colour;
+    update();
+}
+
+void Label::setOpaque(bool opaque) {
+    opaque_ = opaque;
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    update();
+}
+
+void Label::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    fitCaption();
+}
+
+void Label::fitCaption() {
+    if (!autoSize_)
+        return;
+    // The caption's advance, and room for its ascent and descent.
+    const QFontMetricsF metrics(font());
+    resize(qRound(metrics.horizontalAdvance(caption_)),
+           qCeil(metrics.ascent() + metrics.descent()));
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (opaque_)
+        painter.fillRect(rect(), backColor_);
+    painter.setPen(foreColor_);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+    QWidget::changeEvent(event);
+}
+
+} // namespace kring

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace kring {
+
+// A caption on one line. Transparent unless made opaque; with autoSize it
+// takes the size of its caption after every change of caption or font.
+class Label : public QWidget {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& colour);
+    QColor backColor() const { return backColor_; }
+    void setBackColor(const QColor& colour);
+    bool isOpaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+    void setAutoSize(bool autoSize);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitCaption();
+
+    QString caption_;
+    QColor foreColor_;
+    QColor backColor_;
+    bool opaque_ = false;
+    bool autoSize_ = false;
+};
+
+} // namespace kring

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace kring {
+
+// A cell that keeps what is drawn on it: lines and printed text go into a
+// backing image at the screen's pixel density, which stays until the drawing
+// is cleared. Coordinates are pixels from the top-left corner. An optional
+// picture lies beneath the drawing.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+
+    QColor backColor() const { return backColor_; }
+    // Like clearing, this wipes the drawing: the new colour with the picture on it.
+    void setBackColor(const QColor& colour);
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& colour) { foreColor_ = colour; }
+    void setFontBold(bool bold);
+    // In points; the font gets the pixel size these make at 96 DPI.
+    void setFontSize(double points);
+
+    float currentX = 0;
+    // The top of the next printed line.
+    float currentY = 0;
+
+    void setPicture(const QPixmap& picture);
+    // Drops the picture and the drawing, leaving only the background colour.
+    void clearPicture();
+    // The outline of the rectangle from (x1, y1) to (x2, y2), corners included.
+    void lineBox(int x1, int y1, int x2, int y2, const QColor& colour);
+    // Draws text with the top of its line at currentY, then moves to the next line.
+    void print(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage blankImage(QSize size) const;
+    // The drawing, at the widget's current size.
+    QImage& canvas();
+
+    QColor backColor_;
+    QColor foreColor_;
+    QPixmap picture_;
+    QImage image_;
+};
+
+} // namespace kring

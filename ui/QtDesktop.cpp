@@ -1,0 +1,51 @@
+#include "ui/QtDesktop.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kring {
+
+void QtDesktop::showCriticalMessage(QWidget* parent, const QString& title, const QString& text) {
+    // Qt breaks lines at LF; a CR would show as a blank.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Critical, title, shown, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtDesktop::setBusyPointer(bool busy) {
+    // Not a stack: busy twice and default once leaves the default pointer.
+    if (busy && !busy_)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!busy && busy_)
+        QApplication::restoreOverrideCursor();
+    busy_ = busy;
+}
+
+void QtDesktop::processPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+double QtDesktop::monotonicSeconds() {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void QtDesktop::endProgram() {
+    // At once: no handler that waits further down the stack may go on.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+QString QtDesktop::applicationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace kring

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/Desktop.h"
+
+namespace kring {
+
+class QtDesktop : public Desktop {
+public:
+    void showCriticalMessage(QWidget* parent, const QString& title, const QString& text) override;
+    void setBusyPointer(bool busy) override;
+    void processPendingEvents() override;
+    double monotonicSeconds() override;
+    [[noreturn]] void endProgram() override;
+    bool hasEnded() const override { return false; }
+    QString applicationFolder() override;
+
+private:
+    bool busy_ = false;
+};
+
+} // namespace kring

@@ -136,6 +136,23 @@ private slots:
         const qint64 idle = statusBytes(game.pid(), "VmRSS");
         QVERIFY(idle > 0);
 
+        // Says what a phase measured, also when it then fails.
+        auto report = [&](const char* phase, qint64 answeredMs, qint64 checkClickedMs) {
+            const qint64 peak = statusBytes(game.pid(), "VmHWM");
+            const QString answer = answeredMs >= 0 ? QStringLiteral("answered in %1 ms").arg(answeredMs)
+                                                   : QStringLiteral("no answer within %1 ms").arg(scaledTimeout(waitLimitMs));
+            qInfo().noquote() << QStringLiteral("%1 (%2 MiB file): %3 + check box %4 (check box clicked at %5 ms); "
+                                                "peak memory %6 MiB, idle %7 MiB: %8 × the file's size above idle")
+                                     .arg(row)
+                                     .arg(double(fileSize) / mebibyte, 0, 'f', 1)
+                                     .arg(QString::fromLatin1(phase), answer)
+                                     .arg(checkClickedMs)
+                                     .arg(double(peak) / mebibyte, 0, 'f', 1)
+                                     .arg(double(idle) / mebibyte, 0, 'f', 1)
+                                     .arg(double(peak - idle) / double(fileSize), 0, 'f', 2);
+            return peak;
+        };
+
         // Load, then the check box while the load may still be busy.
         Screenshot seen;
         QElapsedTimer clock;
@@ -146,11 +163,11 @@ private slots:
         QVERIFY(game.click(checkBoxSpot()));
         const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock, &seen);
         seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-1-loaded.png"));
+        report("Load", loadAnswered, checkClickedAfterLoad);
         QVERIFY2(loadAnswered >= 0, "after Load the check box showed no tick within the time limit");
         QVERIFY(see(game, row + QStringLiteral("-1-loaded"), [](const Screenshot& s) {
             return screen_checks::board(s) + screen_checks::filledWordList(s) + screen_checks::countShown(s);
         }));
-        const qint64 peakAfterLoad = statusBytes(game.pid(), "VmHWM");
 
         // Untick, so that the tick after Plaatsen is a fresh one.
         QVERIFY(game.click(checkBoxSpot()));
@@ -163,34 +180,18 @@ private slots:
         QVERIFY(game.click(checkBoxSpot()));
         const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock, &seen);
         seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-2-made.png"));
+        const qint64 peak = report("Plaatsen", makeAnswered, checkClickedAfterMake);
         QVERIFY2(makeAnswered >= 0, "after Plaatsen the check box showed no tick within the time limit");
         QVERIFY(see(game, row + QStringLiteral("-2-made"), [](const Screenshot& s) {
             return screen_checks::board(s) + screen_checks::lettersInAllCells(s) + screen_checks::orderNumbersShown(s)
                 + screen_checks::countShown(s);
         }));
-        const qint64 peak = statusBytes(game.pid(), "VmHWM");
 
         QVERIFY(game.click(cancelButton.center()));
         QVERIFY2(game.waitForExit(scaledTimeout(10000)), "Annuleren did not end the program");
         QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0,
                  qPrintable(QStringLiteral("the program ended with status %1:\n%2").arg(game.exitCode()).arg(game.output())));
-
         const double growth = double(peak - idle) / double(fileSize);
-        qInfo().noquote() << QStringLiteral("%1 (%2 MiB): Load + check box answered in %3 ms (check box clicked at %4 ms); "
-                                            "Plaatsen + check box in %5 ms (clicked at %6 ms)")
-                                 .arg(row)
-                                 .arg(double(fileSize) / mebibyte, 0, 'f', 1)
-                                 .arg(loadAnswered)
-                                 .arg(checkClickedAfterLoad)
-                                 .arg(makeAnswered)
-                                 .arg(checkClickedAfterMake);
-        qInfo().noquote() << QStringLiteral("%1: idle %2 MiB, peak %3 MiB after Load, %4 MiB after Plaatsen: "
-                                            "%5 × the file's size above idle")
-                                 .arg(row)
-                                 .arg(double(idle) / mebibyte, 0, 'f', 1)
-                                 .arg(double(peakAfterLoad) / mebibyte, 0, 'f', 1)
-                                 .arg(double(peak) / mebibyte, 0, 'f', 1)
-                                 .arg(growth, 0, 'f', 2);
 
 #ifdef KRINGWOORD_E2E_SANITIZED
         // A sanitizer build is several times slower and keeps freed memory in

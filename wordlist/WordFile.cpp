@@ -50,9 +50,10 @@ public:
         : fileSize_(fileSize), onLine_(onLine) {}
 
     // Returns Complete to ask for more bytes.
-    WordFileResult take(const char* bytes, std::size_t count) {
-        const char* p = bytes;
-        const char* const end = bytes + count;
+    WordFileResult take(std::string_view bytes, const char16_t* decoded) {
+        const char* const start = bytes.data();
+        const char* const end = start + bytes.size();
+        const char* p = start;
         if (afterCR_ && p < end) {
             afterCR_ = false;
             if (*p == LF) {
@@ -65,7 +66,8 @@ public:
             }
             const auto* cr = static_cast<const char*>(std::memchr(p, CR, end - p));
             const char* textEnd = cr != nullptr ? cr : end;
-            if (!append(p, textEnd, offset_ + (p - bytes), cr != nullptr)) {
+            const std::size_t at = p - start;
+            if (!append(decoded + at, textEnd - p, offset_ + at, cr != nullptr)) {
                 return WordFileResult::ReadFailed;
             }
             if (cr == nullptr) {
@@ -81,7 +83,7 @@ public:
                 ++p;
             }
         }
-        offset_ += count;
+        offset_ += bytes.size();
         return WordFileResult::Complete;
     }
 
@@ -94,38 +96,42 @@ public:
     }
 
 private:
+    bool append(const char16_t* text, std::size_t length, std::uint64_t offset, bool lineEnds) {
+        lineStarted_ = true;
+        if (line_.size() + length > line_.capacity() && !grow(length, offset, lineEnds)) {
+            return false;
+        }
+        line_.append(text, length);
+        return true;
+    }
+
     // A line may be far longer than one read, so room grows geometrically, but
     // never past what the rest of the file can still add: a file that is one
     // long line then costs two bytes a byte, not up to four.
-    bool append(const char* first, const char* last, std::uint64_t offset, bool lineEnds) {
-        lineStarted_ = true;
-        const auto extra = static_cast<std::size_t>(last - first);
-        const std::size_t needed = line_.size() + extra;
-        if (needed > line_.capacity()) {
-            std::size_t room = needed;
-            if (!lineEnds) {
-                const std::uint64_t bytesLeft = offset < fileSize_ ? fileSize_ - offset : 0;
-                // A file that grew since fstat has an unknown rest; plain doubling then.
-                const std::size_t ceiling =
-                    bytesLeft >= extra && bytesLeft <= std::numeric_limits<std::size_t>::max() / 2
-                        ? line_.size() + static_cast<std::size_t>(bytesLeft)
-                        : std::numeric_limits<std::size_t>::max();
-                room = std::max(needed, std::min(2 * line_.capacity(), ceiling));
-            }
-            try {
-                // reserve() on a fresh string takes the size asked for; on a
-                // used one it may round up to twice the old capacity.
-                std::u16string larger;
-                larger.reserve(room);
-                larger.append(line_);
-                line_.swap(larger);
-            } catch (const std::bad_alloc&) {
-                return false;
-            } catch (const std::length_error&) {
-                return false;
-            }
+    bool grow(std::size_t length, std::uint64_t offset, bool lineEnds) {
+        const std::size_t needed = line_.size() + length;
+        std::size_t room = needed;
+        if (!lineEnds) {
+            const std::uint64_t bytesLeft = offset < fileSize_ ? fileSize_ - offset : 0;
+            // A file that grew since fstat has an unknown rest; plain doubling then.
+            const std::size_t ceiling =
+                bytesLeft >= length && bytesLeft <= std::numeric_limits<std::size_t>::max() / 2
+                    ? line_.size() + static_cast<std::size_t>(bytesLeft)
+                    : std::numeric_limits<std::size_t>::max();
+            room = std::max(needed, std::min(2 * line_.capacity(), ceiling));
         }
-        AppendWindows1252(line_, std::string_view(first, extra));
+        try {
+            // reserve() on a fresh string takes the size asked for; on a used
+            // one it may round up to twice the old capacity.
+            std::u16string larger;
+            larger.reserve(room);
+            larger.append(line_);
+            line_.swap(larger);
+        } catch (const std::bad_alloc&) {
+            return false;
+        } catch (const std::length_error&) {
+            return false;
+        }
         return true;
     }
 
@@ -176,7 +182,8 @@ WordFileResult ReadWordFile(std::string_view appFolder, std::string_view baseNam
     }
 
     const std::unique_ptr<char[]> chunk(new (std::nothrow) char[WordFileReadSize]);
-    if (!chunk) {
+    const std::unique_ptr<char16_t[]> decoded(new (std::nothrow) char16_t[WordFileReadSize]);
+    if (!chunk || !decoded) {
         return WordFileResult::ReadFailed;
     }
     LineSplitter lines(static_cast<std::uint64_t>(std::max<off_t>(status.st_size, 0)), onLine);
@@ -191,7 +198,9 @@ WordFileResult ReadWordFile(std::string_view appFolder, std::string_view baseNam
         if (count == 0) {
             return lines.finish();
         }
-        const WordFileResult result = lines.take(chunk.get(), static_cast<std::size_t>(count));
+        const std::string_view bytes(chunk.get(), static_cast<std::size_t>(count));
+        DecodeWindows1252(bytes, decoded.get());
+        const WordFileResult result = lines.take(bytes, decoded.get());
         if (result != WordFileResult::Complete) {
             return result;
         }

@@ -1,0 +1,126 @@
+// The foundation's costs, measured in one run: reading and decoding the shipped
+// word list, reading its bytes alone (the floor the reader is compared with),
+// and making one puzzle with the real random source.
+
+#include "core/ClockSeededRandom.h"
+#include "core/GeneratePuzzle.h"
+#include "core/WordList.h"
+#include "wordlist/WordFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* WordFileName = "Woorden";
+
+// The benchmark lives in <build>/bench; the build's Data folder sits beside it.
+const std::string& AppFolder() {
+    static const std::string folder =
+        std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string();
+    return folder;
+}
+
+std::vector<std::u16string> ShippedWords() {
+    std::vector<std::u16string> words;
+    kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string&& line) {
+        words.push_back(std::move(line));
+        return true;
+    });
+    return words;
+}
+
+class VectorWordList final : public kring::WordList {
+public:
+    explicit VectorWordList(std::vector<std::u16string> words) : words_(std::move(words)) {}
+    std::int16_t count() const override { return static_cast<std::int16_t>(words_.size()); }
+    std::u16string item(int index) const override { return words_.at(static_cast<std::size_t>(index)); }
+
+private:
+    std::vector<std::u16string> words_;
+};
+
+// The reader's own work: every line decoded into a string and handed over; the
+// caller looks at each line, as the list box does when it copies the text.
+void ReadAndDecodeWordFile(benchmark::State& state) {
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        lines = 0;
+        const kring::WordFileResult result =
+            kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string&& line) {
+                ++lines;
+                benchmark::DoNotOptimize(line.data());
+                return true;
+            });
+        if (result != kring::WordFileResult::Complete || lines == 0) {
+            state.SkipWithError("the word list in <build>/Data could not be read");
+            break;
+        }
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(ReadAndDecodeWordFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The same with every line kept in a vector: adds one heap block per word.
+void ReadDecodeAndKeepWordFile(benchmark::State& state) {
+    std::vector<std::u16string> lines;
+    lines.reserve(kring::MaxWordCount);
+    for (auto _ : state) {
+        lines.clear();
+        kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string&& line) {
+            lines.push_back(std::move(line));
+            return true;
+        });
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(ReadDecodeAndKeepWordFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The floor: the file's bytes read the same way, nothing done with them.
+void ReadWordFileBytesOnly(benchmark::State& state) {
+    const std::string path = kring::WordFilePath(AppFolder(), WordFileName);
+    const std::unique_ptr<char[]> chunk(new char[kring::WordFileReadSize]);
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            state.SkipWithError("the word list in <build>/Data could not be opened");
+            break;
+        }
+        bytes = 0;
+        ssize_t count;
+        while ((count = ::read(fd, chunk.get(), kring::WordFileReadSize)) > 0) {
+            bytes += count;
+            benchmark::DoNotOptimize(chunk.get());
+        }
+        ::close(fd);
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(ReadWordFileBytesOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void GeneratePuzzleFromShippedWords(benchmark::State& state) {
+    const VectorWordList words(ShippedWords());
+    if (words.count() == 0) {
+        state.SkipWithError("the word list in <build>/Data could not be read");
+        return;
+    }
+    kring::ClockSeededRandom random;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kring::GeneratePuzzle(words, random));
+    }
+}
+BENCHMARK(GeneratePuzzleFromShippedWords)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace
+
+BENCHMARK_MAIN();

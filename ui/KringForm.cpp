@@ -1,17 +1,21 @@
 #include "ui/KringForm.h"
 
+#include "core/GeneratePuzzle.h"
 #include "ui/CheckedArithmetic.h"
 #include "ui/Desktop.h"
 #include "ui/ImageButton.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
+#include "ui/ListBoxWordList.h"
 #include "ui/PictureBox.h"
 #include "ui/PressFeedback.h"
 #include "ui/RunHandler.h"
 #include "ui/Twips.h"
+#include "wordlist/WordFile.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QIcon>
 #include <QScreen>
 
@@ -23,11 +27,14 @@ const QColor WindowColour(210, 210, 180);
 const QColor BoardGrey(150, 150, 150);
 const QColor CentreOlive(100, 100, 0);
 const QColor FrameBlack(0, 0, 0);
+const QColor LetterGreen(0, 40, 0);
 const QColor ListDark(30, 0, 0);
 const QColor ListText(230, 230, 230);
 const QColor CheckText(64, 64, 64);
 const QColor NumberHidden(255, 255, 255);
+const QColor NumberShown(0, 0, 0);
 const QColor WordShown(60, 60, 60);
+const QColor WordHidden = WindowColour;
 
 // The window's outer size, 618 x 420 pixels, less a 3-pixel border on each
 // side and a 20-pixel title bar: the window manager draws the frame around it.
@@ -41,6 +48,11 @@ constexpr QSize ClientSize(PixelsFromTwips(OuterWidth) - 2 * BorderPixels,
 constexpr int CellTwips = 1650;
 constexpr int CellPitchTwips = 1740;
 constexpr int CellPixels = CellTwips / TwipsPerPixel;
+
+const QString NoWordsMessage = QStringLiteral("Geen woord beschikbaar! Klik op de button 'Load'\r\n"
+                                              "om de database met 18.000 woorden in te laden.\r\n"
+                                              "Klik vervolgens op de button 'Plaatsen' om een\r\n"
+                                              "willekeurig woord te kiezen uit de woordenlijst.");
 
 QFont ArialPixels(int pixels, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -91,6 +103,7 @@ void KringForm::createControls() {
     Check1->setAutoFillBackground(true);
     SetPaletteColour(*Check1, QPalette::WindowText, CheckText);
     Check1->resize(Check1->width(), PixelsFromTwips(210));
+    connect(Check1, &QCheckBox::stateChanged, this, &KringForm::Check1_Click);
 
     List1 = new ListBox(this);
 
@@ -110,6 +123,8 @@ void KringForm::createControls() {
     MakeKnop = new ImageButton(QStringLiteral(":/images/plaatsen.png"), this);
     CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"), this);
     LoadKnop = new ImageButton(QStringLiteral(":/images/load.png"), this);
+    connect(LoadKnop, &ImageButton::clicked, this, &KringForm::LoadKnop_Click);
+    connect(MakeKnop, &ImageButton::clicked, this, &KringForm::MakeKnop_Click);
     connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
 
     Label2 = new Label(this);
@@ -184,6 +199,69 @@ void KringForm::Form_Load() {
     CancelKnop->setTop(5280);
     CancelKnop->setLeft(7950);
     CancelKnop->setToolTipText(QStringLiteral(" Sluiten "));
+}
+
+void KringForm::LoadKnop_Click() {
+    RunHandler([this] {
+        if (!PressFeedback(*LoadKnop, desktop_))
+            return;
+        desktop_.setBusyPointer(true);
+        LoadWords(QStringLiteral("Woorden"));
+        Label2->setCaption(QString::number(List1->listCount()) + QStringLiteral(" Woorden"));
+        desktop_.setBusyPointer(false);
+    });
+}
+
+void KringForm::LoadWords(const QString& name) {
+    List1->clear();
+    try {
+        ReadWordFile(QFile::encodeName(desktop_.applicationFolder()).toStdString(),
+                     QFile::encodeName(name).toStdString(), [this](std::u16string&& line) {
+                         List1->addItem(QString::fromStdU16String(line));
+                         return true;
+                     });
+    } catch (const std::exception&) {
+        // The reading stops silently; the list keeps the lines read so far.
+    }
+}
+
+void KringForm::MakeKnop_Click() {
+    RunHandler([this] {
+        if (!PressFeedback(*MakeKnop, desktop_))
+            return;
+        if (List1->listCount() == 0) {
+            desktop_.showCriticalMessage(this, QStringLiteral("Error"), NoWordsMessage);
+            return;
+        }
+        Label2->setForeColor(WordHidden);
+        Check1->setCheckState(Qt::Unchecked); // runs Check1_Click if it was ticked
+        const Puzzle puzzle = GeneratePuzzle(ListBoxWordList(*List1), random_);
+        Label2->setCaption(QString::fromStdU16String(puzzle.Word));
+        for (const Placement& placement : puzzle.Placements)
+            DrawPlacement(placement);
+    });
+}
+
+void KringForm::DrawPlacement(const Placement& placement) {
+    PictureBox& cell = *Pic.at(placement.Cell);
+    cell.clearPicture();
+    DrawFrame(cell);
+    Label3.at(placement.Cell)->setCaption(QString::number(placement.OrderNumber));
+    cell.setForeColor(LetterGreen);
+    cell.setFontBold(true);
+    cell.setFontSize(70);
+    cell.currentX = placement.OffsetX;
+    cell.currentY = placement.OffsetY;
+    cell.print(QString::fromStdU16String(placement.Text));
+}
+
+void KringForm::Check1_Click() {
+    RunHandler([this] {
+        const bool revealed = Check1->checkState() != Qt::Unchecked;
+        for (Label* number : Label3)
+            number->setForeColor(revealed ? NumberShown : NumberHidden);
+        Label2->setForeColor(revealed ? WordShown : WordHidden);
+    });
 }
 
 void KringForm::CancelKnop_Click() {

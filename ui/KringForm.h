@@ -14,6 +14,7 @@ class Label;
 class ListBox;
 class PictureBox;
 class RandomSource;
+struct Placement;
 
 // The game's one window. Its controls carry the names the handlers use; the
 // board cells are numbered in reading order, 0 1 2 / 3 . 4 / 5 6 7, with
@@ -34,7 +35,14 @@ public:
     std::array<PictureBox*, 8> Pic;
     PictureBox* PicMidden;
 
+    void LoadKnop_Click();
+    void MakeKnop_Click();
     void CancelKnop_Click();
+    void Check1_Click();
+
+    // Replaces the list with the lines of <application folder>/Data/<name>.txt.
+    // A missing file leaves it empty; a failure part-way keeps what was read.
+    void LoadWords(const QString& name);
 
 protected:
     // Closing the window from the desktop ends the program, as CancelKnop does.
@@ -43,6 +51,7 @@ protected:
 private:
     void createControls();
     void Form_Load();
+    void DrawPlacement(const Placement& placement);
 
     Desktop& desktop_;
     RandomSource& random_;

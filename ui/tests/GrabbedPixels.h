@@ -55,7 +55,7 @@ inline bool IsMixOf(QRgb pixel, QRgb background, QRgb text) {
 
 // Text in the given colour shows in area: every pixel is a mix of the
 // background and the text colour, and some are the text colour itself, give
-// or take the rounding of the antialiasing.
+// or take the rounding of the antialiasing. Small text has few such pixels.
 inline bool ShowsText(const QImage& image, const QRect& area, QRgb background, QRgb text) {
     int solid = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)

@@ -2,7 +2,7 @@
 
 #include "FakeDesktop.h"
 #include "GrabbedPixels.h"
-#include "ScriptedRandom.h"
+#include "ShownGame.h"
 
 #include "ui/Algemeen.h"
 #include "ui/CheckedArithmetic.h"
@@ -40,17 +40,7 @@ QRect CellRect(QPoint at) {
     return {at, QSize(110, 110)};
 }
 
-// One window with a recording desktop, shown offscreen.
-struct Game {
-    explicit Game(QString folder = {}) : desktop(std::move(folder)) {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("the window was never shown");
-    }
-    FakeDesktop desktop;
-    ScriptedRandom random{{0.0f}};
-    KringForm form{desktop, random};
-};
+using Game = ShownGame;
 
 QWidget* ControlNamed(KringForm& f, const QString& name) {
     if (name == "Label1")

@@ -42,7 +42,9 @@ class VectorWordList final : public kring::WordList {
 public:
     explicit VectorWordList(std::vector<std::u16string> words) : words_(std::move(words)) {}
     std::int16_t count() const override { return static_cast<std::int16_t>(words_.size()); }
-    std::u16string item(int index) const override { return words_.at(static_cast<std::size_t>(index)); }
+    std::u16string item(int index) const override {
+        return words_.at(static_cast<std::size_t>(index));
+    }
 
 private:
     std::vector<std::u16string> words_;
@@ -67,7 +69,10 @@ void ReadAndDecodeWordFile(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(lines);
 }
-BENCHMARK(ReadAndDecodeWordFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(ReadAndDecodeWordFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // The same with every line kept in a vector: adds one heap block per word.
 void ReadDecodeAndKeepWordFile(benchmark::State& state) {
@@ -83,7 +88,10 @@ void ReadDecodeAndKeepWordFile(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(lines.size());
 }
-BENCHMARK(ReadDecodeAndKeepWordFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(ReadDecodeAndKeepWordFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // The floor: the file's bytes read the same way, nothing done with them.
 void ReadWordFileBytesOnly(benchmark::State& state) {
@@ -106,7 +114,10 @@ void ReadWordFileBytesOnly(benchmark::State& state) {
     }
     state.counters["bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(ReadWordFileBytesOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(ReadWordFileBytesOnly)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void GeneratePuzzleFromShippedWords(benchmark::State& state) {
     const VectorWordList words(ShippedWords());

@@ -29,7 +29,9 @@ constexpr std::array<char16_t, 256> DecodeTable = MakeDecodeTable();
 
 } // namespace
 
-char16_t DecodeWindows1252(unsigned char byte) { return DecodeTable[byte]; }
+char16_t DecodeWindows1252(unsigned char byte) {
+    return DecodeTable[byte];
+}
 
 char16_t* DecodeWindows1252(std::string_view bytes, char16_t* out) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());

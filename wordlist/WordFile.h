@@ -14,11 +14,11 @@ inline constexpr int MaxWordCount = 32767;
 inline constexpr std::size_t WordFileReadSize = 32 * 1024;
 
 enum class WordFileResult {
-    Complete,      // read to the end of the file
-    NotOpened,     // missing, not a regular file, or not readable
-    ReadFailed,    // reading failed part-way; the lines before it were handed over
-    Refused,       // the caller's sink refused a line
-    LimitReached,  // MaxWordCount lines were handed over; the rest was not read
+    Complete,     // read to the end of the file
+    NotOpened,    // missing, not a regular file, or not readable
+    ReadFailed,   // reading failed part-way; the lines before it were handed over
+    Refused,      // the caller's sink refused a line
+    LimitReached, // MaxWordCount lines were handed over; the rest was not read
 };
 
 // "<appFolder>/Data/<baseName>.txt", joined as plain text. The folder comes as

@@ -5,8 +5,8 @@
 #include <iconv.h>
 
 #include <array>
-#include <string>
 #include <optional>
+#include <string>
 
 namespace kring {
 namespace {
@@ -43,7 +43,8 @@ TEST(Windows1252, AgreesWithTheCLibraryAndKeepsUndefinedBytesAsControls) {
             EXPECT_EQ(DecodeWindows1252(byteValue), *library);
         } else {
             ++undefined;
-            EXPECT_TRUE(byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D);
+            EXPECT_TRUE(byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+                        byte == 0x9D);
             EXPECT_EQ(DecodeWindows1252(byteValue), static_cast<char16_t>(byte));
         }
     }
@@ -70,8 +71,10 @@ TEST(Windows1252, BulkDecodingMatchesByteByByte) {
 
 TEST(Windows1252, AppendsAfterExistingText) {
     std::u16string text = u"AB";
-    AppendWindows1252(text, "\x80\xFF" "C");
-    EXPECT_EQ(text, u"AB\u20AC\u00FF" u"C");
+    AppendWindows1252(text, "\x80\xFF"
+                            "C");
+    EXPECT_EQ(text, u"AB\u20AC\u00FF"
+                    u"C");
 }
 
 } // namespace

@@ -18,14 +18,7 @@ constexpr QPoint parkingSpot{1023, 767};
 
 } // namespace
 
-int scaledTimeout(int milliseconds)
-{
-#ifdef KRINGWOORD_E2E_SANITIZED
-    return milliseconds * 4;
-#else
-    return milliseconds;
-#endif
-}
+int scaledTimeout(int milliseconds) { return sanitizerBuild ? milliseconds * 4 : milliseconds; }
 
 QString screenshotFolder()
 {

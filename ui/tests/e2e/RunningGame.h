@@ -65,6 +65,12 @@ private:
     QSize size_;
 };
 
+#ifdef KRINGWOORD_E2E_SANITIZED
+inline constexpr bool sanitizerBuild = true;
+#else
+inline constexpr bool sanitizerBuild = false;
+#endif
+
 // How long waits may take: sanitizer builds run several times slower.
 int scaledTimeout(int milliseconds);
 

@@ -16,9 +16,14 @@ inline constexpr QSize clientSize{612, 394};
 inline constexpr int cellSize = 110;
 // The outer cells in reading order: 0 1 2 on top, 3 and 4 beside the centre, 5 6 7 below.
 inline constexpr std::array<QPoint, 8> cells{{
-    {22, 24}, {138, 24}, {254, 24},
-    {22, 140},           {254, 140},
-    {22, 256}, {138, 256}, {254, 256},
+    {22, 24},
+    {138, 24},
+    {254, 24},
+    {22, 140},
+    {254, 140},
+    {22, 256},
+    {138, 256},
+    {254, 256},
 }};
 inline constexpr QPoint centreCell{138, 140};
 inline constexpr QRect greySquare{14, 16, 360, 360};

@@ -27,11 +27,12 @@ constexpr double memoryLimitPerFileByte = 6.0;
 // Long enough for a click's 0.2 s press feedback to end before the next click.
 constexpr unsigned long pressFeedbackMs = 500;
 
-QString programPath() { return qEnvironmentVariable("KRINGWOORD_PROGRAM"); }
+QString programPath() {
+    return qEnvironmentVariable("KRINGWOORD_PROGRAM");
+}
 
 // `lines` lines of capital letters, each `letters` long and ended by CR LF.
-bool writeWordFile(const QString& path, int lines, qint64 letters)
-{
+bool writeWordFile(const QString& path, int lines, qint64 letters) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -42,7 +43,8 @@ bool writeWordFile(const QString& path, int lines, qint64 letters)
         for (qint64 i = 0; i < mebibyte; ++i)
             chunk += alphabet[int((i + line) % alphabet.size())];
         for (qint64 written = 0; written < letters; written += chunk.size())
-            if (file.write(chunk.constData(), std::min<qint64>(chunk.size(), letters - written)) < 0)
+            if (file.write(chunk.constData(), std::min<qint64>(chunk.size(), letters - written)) <
+                0)
                 return false;
         if (file.write("\r\n", 2) != 2)
             return false;
@@ -51,8 +53,7 @@ bool writeWordFile(const QString& path, int lines, qint64 letters)
 }
 
 // A field of /proc/<pid>/status in bytes, or -1.
-qint64 statusBytes(qint64 pid, const char* field)
-{
+qint64 statusBytes(qint64 pid, const char* field) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -63,7 +64,9 @@ qint64 statusBytes(qint64 pid, const char* field)
     return -1;
 }
 
-QPoint checkBoxSpot() { return QPoint(checkBox.left() + 7, checkBox.center().y()); }
+QPoint checkBoxSpot() {
+    return QPoint(checkBox.left() + 7, checkBox.center().y());
+}
 
 } // namespace
 
@@ -73,47 +76,50 @@ class HugeLinesTest : public QObject {
 private:
     // Waits until the check box shows `wanted`; returns how long that took on
     // `clock`, or -1 after the time limit.
-    qint64 waitForTick(const RunningGame& game, const Screenshot& untickedLook, bool wanted, const QElapsedTimer& clock,
-                       Screenshot* seen)
-    {
+    qint64 waitForTick(const RunningGame& game, const Screenshot& untickedLook, bool wanted,
+                       const QElapsedTimer& clock, Screenshot* seen) {
         bool accepted = false;
         *seen = game.waitFor(
             [&](const Screenshot& s) {
-                return (wanted ? screen_checks::ticked(s, untickedLook) : screen_checks::unticked(s, untickedLook)).isEmpty();
+                return (wanted ? screen_checks::ticked(s, untickedLook)
+                               : screen_checks::unticked(s, untickedLook))
+                    .isEmpty();
             },
             scaledTimeout(waitLimitMs), &accepted);
         return accepted ? clock.elapsed() : -1;
     }
 
-    bool see(const RunningGame& game, const QString& name, const std::function<QStringList(const Screenshot&)>& checks)
-    {
+    bool see(const RunningGame& game, const QString& name,
+             const std::function<QStringList(const Screenshot&)>& checks) {
         bool accepted = false;
         const Screenshot shot =
-            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); }, scaledTimeout(waitLimitMs), &accepted);
-        const QString path = screenshotFolder() + QStringLiteral("/huge-") + name + QStringLiteral(".png");
+            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); },
+                         scaledTimeout(waitLimitMs), &accepted);
+        const QString path =
+            screenshotFolder() + QStringLiteral("/huge-") + name + QStringLiteral(".png");
         shot.save(path);
         if (!accepted)
-            qWarning().noquote() << "screenshot:" << path << "\n  " << checks(shot).join(QStringLiteral("\n  "));
+            qWarning().noquote() << "screenshot:" << path << "\n  "
+                                 << checks(shot).join(QStringLiteral("\n  "));
         return accepted;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFileInfo(programPath()).isExecutable(),
-                 qPrintable(QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
+    void initTestCase() {
+        QVERIFY2(
+            QFileInfo(programPath()).isExecutable(),
+            qPrintable(
+                QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
     }
 
-    void windowKeepsAnswering_data()
-    {
+    void windowKeepsAnswering_data() {
         QTest::addColumn<int>("lines");
         QTest::addColumn<qint64>("letters");
         QTest::newRow("one-50MiB-line") << 1 << 50 * mebibyte;
         QTest::newRow("40-lines-of-1MiB") << 40 << mebibyte;
     }
 
-    void windowKeepsAnswering()
-    {
+    void windowKeepsAnswering() {
         QFETCH(int, lines);
         QFETCH(qint64, letters);
         const QString row = QString::fromLatin1(QTest::currentDataTag());
@@ -139,17 +145,21 @@ private slots:
         // Says what a phase measured, also when it then fails.
         auto report = [&](const char* phase, qint64 answeredMs, qint64 checkClickedMs) {
             const qint64 peak = statusBytes(game.pid(), "VmHWM");
-            const QString answer = answeredMs >= 0 ? QStringLiteral("answered in %1 ms").arg(answeredMs)
-                                                   : QStringLiteral("no answer within %1 ms").arg(scaledTimeout(waitLimitMs));
-            qInfo().noquote() << QStringLiteral("%1 (%2 MiB file): %3 + check box %4 (check box clicked at %5 ms); "
-                                                "peak memory %6 MiB, idle %7 MiB: %8 × the file's size above idle")
-                                     .arg(row)
-                                     .arg(double(fileSize) / mebibyte, 0, 'f', 1)
-                                     .arg(QString::fromLatin1(phase), answer)
-                                     .arg(checkClickedMs)
-                                     .arg(double(peak) / mebibyte, 0, 'f', 1)
-                                     .arg(double(idle) / mebibyte, 0, 'f', 1)
-                                     .arg(double(peak - idle) / double(fileSize), 0, 'f', 2);
+            const QString answer =
+                answeredMs >= 0
+                    ? QStringLiteral("answered in %1 ms").arg(answeredMs)
+                    : QStringLiteral("no answer within %1 ms").arg(scaledTimeout(waitLimitMs));
+            qInfo().noquote()
+                << QStringLiteral(
+                       "%1 (%2 MiB file): %3 + check box %4 (check box clicked at %5 ms); "
+                       "peak memory %6 MiB, idle %7 MiB: %8 × the file's size above idle")
+                       .arg(row)
+                       .arg(double(fileSize) / mebibyte, 0, 'f', 1)
+                       .arg(QString::fromLatin1(phase), answer)
+                       .arg(checkClickedMs)
+                       .arg(double(peak) / mebibyte, 0, 'f', 1)
+                       .arg(double(idle) / mebibyte, 0, 'f', 1)
+                       .arg(double(peak - idle) / double(fileSize), 0, 'f', 2);
             return peak;
         };
 
@@ -162,16 +172,20 @@ private slots:
         const qint64 checkClickedAfterLoad = clock.elapsed();
         QVERIFY(game.click(checkBoxSpot()));
         const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock, &seen);
-        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-1-loaded.png"));
+        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
+                  QStringLiteral("-1-loaded.png"));
         report("Load", loadAnswered, checkClickedAfterLoad);
-        QVERIFY2(loadAnswered >= 0, "after Load the check box showed no tick within the time limit");
+        QVERIFY2(loadAnswered >= 0,
+                 "after Load the check box showed no tick within the time limit");
         QVERIFY(see(game, row + QStringLiteral("-1-loaded"), [](const Screenshot& s) {
-            return screen_checks::board(s) + screen_checks::filledWordList(s) + screen_checks::countShown(s);
+            return screen_checks::board(s) + screen_checks::filledWordList(s) +
+                   screen_checks::countShown(s);
         }));
 
         // Untick, so that the tick after Plaatsen is a fresh one.
         QVERIFY(game.click(checkBoxSpot()));
-        QVERIFY2(waitForTick(game, untickedLook, false, clock, &seen) >= 0, "the check box did not untick");
+        QVERIFY2(waitForTick(game, untickedLook, false, clock, &seen) >= 0,
+                 "the check box did not untick");
 
         clock.restart();
         QVERIFY(game.click(makeButton.center()));
@@ -179,31 +193,41 @@ private slots:
         const qint64 checkClickedAfterMake = clock.elapsed();
         QVERIFY(game.click(checkBoxSpot()));
         const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock, &seen);
-        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row + QStringLiteral("-2-made.png"));
+        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
+                  QStringLiteral("-2-made.png"));
         const qint64 peak = report("Plaatsen", makeAnswered, checkClickedAfterMake);
-        QVERIFY2(makeAnswered >= 0, "after Plaatsen the check box showed no tick within the time limit");
+        QVERIFY2(makeAnswered >= 0,
+                 "after Plaatsen the check box showed no tick within the time limit");
         QVERIFY(see(game, row + QStringLiteral("-2-made"), [](const Screenshot& s) {
-            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) + screen_checks::orderNumbersShown(s)
-                + screen_checks::countShown(s);
+            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) +
+                   screen_checks::orderNumbersShown(s) + screen_checks::countShown(s);
         }));
 
         QVERIFY(game.click(cancelButton.center()));
         QVERIFY2(game.waitForExit(scaledTimeout(10000)), "Annuleren did not end the program");
         QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0,
-                 qPrintable(QStringLiteral("the program ended with status %1:\n%2").arg(game.exitCode()).arg(game.output())));
+                 qPrintable(QStringLiteral("the program ended with status %1:\n%2")
+                                .arg(game.exitCode())
+                                .arg(game.output())));
         if (sanitizerBuild) {
             // Several times slower, and freed memory waits in quarantine: only
             // that the window answered at all counts here.
             return;
         }
-        QVERIFY2(loadAnswered <= answerLimitMs, qPrintable(QStringLiteral("Load took %1 ms to answer").arg(loadAnswered)));
-        QVERIFY2(makeAnswered <= answerLimitMs, qPrintable(QStringLiteral("Plaatsen took %1 ms to answer").arg(makeAnswered)));
+        QVERIFY2(loadAnswered <= answerLimitMs,
+                 qPrintable(QStringLiteral("Load took %1 ms to answer").arg(loadAnswered)));
+        QVERIFY2(makeAnswered <= answerLimitMs,
+                 qPrintable(QStringLiteral("Plaatsen took %1 ms to answer").arg(makeAnswered)));
         const double growth = double(peak - idle) / double(fileSize);
-        QVERIFY2(growth <= memoryLimitPerFileByte,
-                 qPrintable(QStringLiteral("peak memory grew %1 × the file's size").arg(growth, 0, 'f', 2)));
+        QVERIFY2(
+            growth <= memoryLimitPerFileByte,
+            qPrintable(
+                QStringLiteral("peak memory grew %1 × the file's size").arg(growth, 0, 'f', 2)));
     }
 };
 
-int main(int argc, char** argv) { return runOnPrivateXServer<HugeLinesTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return runOnPrivateXServer<HugeLinesTest>(argc, argv);
+}
 
 #include "HugeLinesTest.moc"

@@ -19,10 +19,11 @@ using namespace client_layout;
 
 namespace {
 
-QPoint centreOf(QRect r) { return r.center(); }
+QPoint centreOf(QRect r) {
+    return r.center();
+}
 
-QByteArray sha256Of(const QString& path)
-{
+QByteArray sha256Of(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -38,14 +39,17 @@ struct FileFingerprint {
     bool operator==(const FileFingerprint&) const = default;
 };
 
-FileFingerprint fingerprint(const QString& path)
-{
+FileFingerprint fingerprint(const QString& path) {
     return {sha256Of(path), std::filesystem::last_write_time(path.toStdString())};
 }
 
-QString programPath() { return qEnvironmentVariable("KRINGWOORD_PROGRAM"); }
+QString programPath() {
+    return qEnvironmentVariable("KRINGWOORD_PROGRAM");
+}
 
-QString wordFilePath() { return QFileInfo(programPath()).dir().filePath(QStringLiteral("Data/Woorden.txt")); }
+QString wordFilePath() {
+    return QFileInfo(programPath()).dir().filePath(QStringLiteral("Data/Woorden.txt"));
+}
 
 } // namespace
 
@@ -55,33 +59,37 @@ class PlayerTest : public QObject {
 private:
     // Polls the screen until `checks` finds nothing wrong; saves the last
     // picture under `name` and fails with what was wrong if it never came right.
-    bool see(RunningGame& game, const QString& name, const std::function<QStringList(const Screenshot&)>& checks,
-             Screenshot* seen = nullptr)
-    {
+    bool see(RunningGame& game, const QString& name,
+             const std::function<QStringList(const Screenshot&)>& checks,
+             Screenshot* seen = nullptr) {
         bool accepted = false;
         const Screenshot shot =
-            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); }, scaledTimeout(5000), &accepted);
-        const QString path = screenshotFolder() + QStringLiteral("/player-") + name + QStringLiteral(".png");
+            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); },
+                         scaledTimeout(5000), &accepted);
+        const QString path =
+            screenshotFolder() + QStringLiteral("/player-") + name + QStringLiteral(".png");
         shot.save(path);
         if (seen)
             *seen = shot;
         if (!accepted) {
-            qWarning().noquote() << "screenshot:" << path << "\n  " << checks(shot).join(QStringLiteral("\n  "));
+            qWarning().noquote() << "screenshot:" << path << "\n  "
+                                 << checks(shot).join(QStringLiteral("\n  "));
             return false;
         }
         return true;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFileInfo(programPath()).isExecutable(),
-                 qPrintable(QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
-        qInfo().noquote() << "X server" << qEnvironmentVariable("DISPLAY") << "; screenshots in" << screenshotFolder();
+    void initTestCase() {
+        QVERIFY2(
+            QFileInfo(programPath()).isExecutable(),
+            qPrintable(
+                QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
+        qInfo().noquote() << "X server" << qEnvironmentVariable("DISPLAY") << "; screenshots in"
+                          << screenshotFolder();
     }
 
-    void windowAsItOpens()
-    {
+    void windowAsItOpens() {
         RunningGame game(qEnvironmentVariable("DISPLAY"));
         QString error;
         QVERIFY2(game.start(programPath(), &error), qPrintable(error));
@@ -89,10 +97,13 @@ private slots:
         // Centred on the 1024 × 768 screen. No window manager draws a frame
         // here, so a window centred with its frame reckoned in stands a few
         // pixels higher and further left.
-        const QPoint offCentre = game.clientOrigin() + QPoint(clientSize.width() / 2, clientSize.height() / 2) - QPoint(512, 384);
+        const QPoint offCentre = game.clientOrigin() +
+                                 QPoint(clientSize.width() / 2, clientSize.height() / 2) -
+                                 QPoint(512, 384);
         QVERIFY2(std::abs(offCentre.x()) <= 16 && std::abs(offCentre.y()) <= 16,
                  qPrintable(QStringLiteral("window at (%1, %2), not centred")
-                                .arg(game.clientOrigin().x()).arg(game.clientOrigin().y())));
+                                .arg(game.clientOrigin().x())
+                                .arg(game.clientOrigin().y())));
         QVERIFY(see(game, QStringLiteral("0-start"), screen_checks::startScreen));
         QVERIFY(game.click(centreOf(cancelButton)));
         QVERIFY2(game.waitForExit(scaledTimeout(5000)), "Annuleren did not end the program");
@@ -100,9 +111,9 @@ private slots:
         QCOMPARE(game.exitCode(), 0);
     }
 
-    void oneRound()
-    {
-        QVERIFY2(QFileInfo::exists(wordFilePath()), qPrintable(QStringLiteral("no word file at %1").arg(wordFilePath())));
+    void oneRound() {
+        QVERIFY2(QFileInfo::exists(wordFilePath()),
+                 qPrintable(QStringLiteral("no word file at %1").arg(wordFilePath())));
         const FileFingerprint before = fingerprint(wordFilePath());
 
         RunningGame game(qEnvironmentVariable("DISPLAY"));
@@ -115,7 +126,8 @@ private slots:
 
         // 1. Plaatsen with no words: the error box, and nothing else changes.
         QVERIFY(game.click(centreOf(makeButton)));
-        const std::optional<QString> box = game.waitForWindow(QStringLiteral("^Error$"), scaledTimeout(5000));
+        const std::optional<QString> box =
+            game.waitForWindow(QStringLiteral("^Error$"), scaledTimeout(5000));
         QVERIFY2(box, "no message box titled \"Error\" after Plaatsen with no words");
         const std::optional<QRect> boxRect = game.geometry(*box);
         QVERIFY(boxRect);
@@ -123,14 +135,20 @@ private slots:
                     [&](const Screenshot& s) { return screen_checks::errorBox(s, *boxRect); }));
         // The box has the keyboard focus; Return presses its one button, OK.
         game.xdotool().run({QStringLiteral("windowfocus"), *box});
-        QVERIFY(game.xdotool().run({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("Return")}).ok());
+        QVERIFY(game.xdotool()
+                    .run({QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
+                          QStringLiteral("Return")})
+                    .ok());
         QElapsedTimer closing;
         closing.start();
-        while (game.windowShown(QStringLiteral("^Error$")) && closing.elapsed() < scaledTimeout(5000))
+        while (game.windowShown(QStringLiteral("^Error$")) &&
+               closing.elapsed() < scaledTimeout(5000))
             QTest::qWait(50);
-        QVERIFY2(!game.windowShown(QStringLiteral("^Error$")), "the message box did not close on Return");
+        QVERIFY2(!game.windowShown(QStringLiteral("^Error$")),
+                 "the message box did not close on Return");
         QVERIFY(see(game, QStringLiteral("1-error-closed"), [&](const Screenshot& s) {
-            QStringList problems = screen_checks::startScreen(s) + screen_checks::unticked(s, untickedLook);
+            QStringList problems =
+                screen_checks::startScreen(s) + screen_checks::unticked(s, untickedLook);
             if (s.part(countLabel) != startCount)
                 problems << QStringLiteral("the count label changed");
             return problems;
@@ -139,8 +157,9 @@ private slots:
         // 2. Load: the list fills and the count shows.
         QVERIFY(game.click(centreOf(loadButton)));
         QVERIFY(see(game, QStringLiteral("2-loaded"), [&](const Screenshot& s) {
-            QStringList problems = screen_checks::board(s) + screen_checks::emptyCells(s) + screen_checks::filledWordList(s)
-                + screen_checks::countShown(s) + screen_checks::buttons(s);
+            QStringList problems = screen_checks::board(s) + screen_checks::emptyCells(s) +
+                                   screen_checks::filledWordList(s) + screen_checks::countShown(s) +
+                                   screen_checks::buttons(s);
             if (s.part(countLabel) == startCount)
                 problems << QStringLiteral("the count label still shows what it showed at start");
             return problems;
@@ -149,27 +168,34 @@ private slots:
         // 3. Plaatsen: a letter in every cell, the order numbers and the word hidden.
         QVERIFY(game.click(centreOf(makeButton)));
         QVERIFY(see(game, QStringLiteral("3-puzzle"), [&](const Screenshot& s) {
-            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) + screen_checks::orderNumbersHidden(s)
-                + screen_checks::countHidden(s) + screen_checks::filledWordList(s) + screen_checks::unticked(s, untickedLook);
+            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) +
+                   screen_checks::orderNumbersHidden(s) + screen_checks::countHidden(s) +
+                   screen_checks::filledWordList(s) + screen_checks::unticked(s, untickedLook);
         }));
 
         // 4. The check box: the order numbers and the word show.
         QVERIFY(game.click(QPoint(checkBox.left() + 7, checkBox.center().y())));
         QVERIFY(see(game, QStringLiteral("4-solution"), [&](const Screenshot& s) {
-            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) + screen_checks::orderNumbersShown(s)
-                + screen_checks::countShown(s) + screen_checks::ticked(s, untickedLook);
+            return screen_checks::board(s) + screen_checks::lettersInAllCells(s) +
+                   screen_checks::orderNumbersShown(s) + screen_checks::countShown(s) +
+                   screen_checks::ticked(s, untickedLook);
         }));
 
         // 5. Annuleren: the program ends, and ends well.
         QVERIFY(game.click(centreOf(cancelButton)));
-        QVERIFY2(game.waitForExit(scaledTimeout(5000)), "Annuleren did not end the program within 5 s");
+        QVERIFY2(game.waitForExit(scaledTimeout(5000)),
+                 "Annuleren did not end the program within 5 s");
         QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0,
-                 qPrintable(QStringLiteral("the program ended with status %1:\n%2").arg(game.exitCode()).arg(game.output())));
+                 qPrintable(QStringLiteral("the program ended with status %1:\n%2")
+                                .arg(game.exitCode())
+                                .arg(game.output())));
 
         QVERIFY2(fingerprint(wordFilePath()) == before, "the word file changed");
     }
 };
 
-int main(int argc, char** argv) { return runOnPrivateXServer<PlayerTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return runOnPrivateXServer<PlayerTest>(argc, argv);
+}
 
 #include "PlayerTest.moc"

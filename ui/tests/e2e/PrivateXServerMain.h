@@ -9,9 +9,7 @@
 
 // main() for a Qt Test program that works on a private X server: it starts
 // Xvfb, connects to it through the xcb platform, runs the tests and stops it.
-template <typename Test>
-int runOnPrivateXServer(int argc, char** argv)
-{
+template <typename Test> int runOnPrivateXServer(int argc, char** argv) {
     XvfbServer server;
     QString error;
     if (!server.start(&error)) {

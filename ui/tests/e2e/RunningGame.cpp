@@ -18,10 +18,11 @@ constexpr QPoint parkingSpot{1023, 767};
 
 } // namespace
 
-int scaledTimeout(int milliseconds) { return sanitizerBuild ? milliseconds * 4 : milliseconds; }
+int scaledTimeout(int milliseconds) {
+    return sanitizerBuild ? milliseconds * 4 : milliseconds;
+}
 
-QString screenshotFolder()
-{
+QString screenshotFolder() {
     QString folder = qEnvironmentVariable("KRINGWOORD_E2E_SCREENSHOTS");
     if (folder.isEmpty())
         folder = QDir::current().filePath(QStringLiteral("e2e-screenshots"));
@@ -31,16 +32,14 @@ QString screenshotFolder()
 
 RunningGame::RunningGame(QString display) : xdotool_(display), display_(std::move(display)) {}
 
-RunningGame::~RunningGame()
-{
+RunningGame::~RunningGame() {
     if (running()) {
         process_.kill();
         process_.waitForFinished(5000);
     }
 }
 
-bool RunningGame::start(const QString& program, QString* error)
-{
+bool RunningGame::start(const QString& program, QString* error) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -58,15 +57,18 @@ bool RunningGame::start(const QString& program, QString* error)
     clock.start();
     const int timeoutMs = scaledTimeout(20000);
     while (window_.isEmpty()) {
-        const Xdotool::Result found = xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                    QStringLiteral("--name"), mainWindowTitle});
+        const Xdotool::Result found =
+            xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), mainWindowTitle});
         if (found.ok() && !found.output.isEmpty())
             window_ = found.output.section(QLatin1Char('\n'), 0, 0);
         else if (!running()) {
-            *error = QStringLiteral("the program ended before its window showed:\n%1").arg(output());
+            *error =
+                QStringLiteral("the program ended before its window showed:\n%1").arg(output());
             return false;
         } else if (clock.elapsed() > timeoutMs) {
-            *error = QStringLiteral("no window titled \"Kringwoord (...)\" within %1 s").arg(timeoutMs / 1000);
+            *error = QStringLiteral("no window titled \"Kringwoord (...)\" within %1 s")
+                         .arg(timeoutMs / 1000);
             return false;
         } else {
             QThread::msleep(50);
@@ -83,8 +85,7 @@ bool RunningGame::start(const QString& program, QString* error)
     return true;
 }
 
-std::optional<QRect> RunningGame::geometry(const QString& window) const
-{
+std::optional<QRect> RunningGame::geometry(const QString& window) const {
     const Xdotool::Result result =
         xdotool_.run({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     if (!result.ok())
@@ -107,24 +108,23 @@ std::optional<QRect> RunningGame::geometry(const QString& window) const
     return QRect(x, y, width, height);
 }
 
-bool RunningGame::click(QPoint client)
-{
+bool RunningGame::click(QPoint client) {
     return xdotool_
-        .run({QStringLiteral("mousemove"), QStringLiteral("--window"), window_, QString::number(client.x()),
-              QString::number(client.y()), QStringLiteral("click"), QStringLiteral("1"), QStringLiteral("mousemove"),
-              QString::number(parkingSpot.x()), QString::number(parkingSpot.y())})
+        .run({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
+              QString::number(client.x()), QString::number(client.y()), QStringLiteral("click"),
+              QStringLiteral("1"), QStringLiteral("mousemove"), QString::number(parkingSpot.x()),
+              QString::number(parkingSpot.y())})
         .ok();
 }
 
-Screenshot RunningGame::grab() const
-{
+Screenshot RunningGame::grab() const {
     QScreen* screen = QGuiApplication::primaryScreen();
-    return Screenshot(screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32), origin_);
+    return Screenshot(screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32),
+                      origin_);
 }
 
 Screenshot RunningGame::waitFor(const std::function<bool(const Screenshot&)>& accept, int timeoutMs,
-                                bool* accepted) const
-{
+                                bool* accepted) const {
     QElapsedTimer clock;
     clock.start();
     for (;;) {
@@ -141,20 +141,20 @@ Screenshot RunningGame::waitFor(const std::function<bool(const Screenshot&)>& ac
     }
 }
 
-bool RunningGame::windowShown(const QString& pattern) const
-{
+bool RunningGame::windowShown(const QString& pattern) const {
     const Xdotool::Result found =
-        xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+        xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), pattern});
     return found.ok() && !found.output.isEmpty();
 }
 
-std::optional<QString> RunningGame::waitForWindow(const QString& pattern, int timeoutMs) const
-{
+std::optional<QString> RunningGame::waitForWindow(const QString& pattern, int timeoutMs) const {
     QElapsedTimer clock;
     clock.start();
     do {
-        const Xdotool::Result found = xdotool_.run(
-            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+        const Xdotool::Result found =
+            xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), pattern});
         if (found.ok() && !found.output.isEmpty())
             return found.output.section(QLatin1Char('\n'), 0, 0);
         QThread::msleep(50);
@@ -162,10 +162,11 @@ std::optional<QString> RunningGame::waitForWindow(const QString& pattern, int ti
     return std::nullopt;
 }
 
-bool RunningGame::waitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
+bool RunningGame::waitForExit(int timeoutMs) {
+    return process_.waitForFinished(timeoutMs);
+}
 
-QString RunningGame::output()
-{
+QString RunningGame::output() {
     output_ += QString::fromLocal8Bit(process_.readAll());
     return output_;
 }

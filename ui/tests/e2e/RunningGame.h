@@ -39,7 +39,8 @@ public:
     Screenshot grab() const;
     // Grabs the screen again and again until `accept` is content or `timeoutMs`
     // has passed; gives back the last picture either way.
-    Screenshot waitFor(const std::function<bool(const Screenshot&)>& accept, int timeoutMs, bool* accepted) const;
+    Screenshot waitFor(const std::function<bool(const Screenshot&)>& accept, int timeoutMs,
+                       bool* accepted) const;
 
     // The id of a visible window whose title matches `pattern`, once one shows
     // within `timeoutMs`.

@@ -10,10 +10,11 @@ namespace screen_checks {
 
 namespace {
 
-QRect cellRect(QPoint topLeft) { return QRect(topLeft, QSize(cellSize, cellSize)); }
+QRect cellRect(QPoint topLeft) {
+    return QRect(topLeft, QSize(cellSize, cellSize));
+}
 
-bool insideAnyCell(QPoint p)
-{
+bool insideAnyCell(QPoint p) {
     if (cellRect(centreCell).contains(p))
         return true;
     for (QPoint cell : cells)
@@ -23,9 +24,8 @@ bool insideAnyCell(QPoint p)
 }
 
 // Adds one line to `problems` when `bad` pixels of the area are not `expected`.
-void expectAll(QStringList& problems, const Screenshot& shot, QRect area, QRgb expected, const QString& what,
-               const std::function<bool(QPoint)>& skip = {})
-{
+void expectAll(QStringList& problems, const Screenshot& shot, QRect area, QRgb expected,
+               const QString& what, const std::function<bool(QPoint)>& skip = {}) {
     int bad = 0;
     QPoint first;
     QRgb seen = 0;
@@ -52,15 +52,20 @@ void expectAll(QStringList& problems, const Screenshot& shot, QRect area, QRgb e
                         .arg(describe(seen));
 }
 
-QRect spotIn(QPoint cell) { return orderNumberSpot.translated(cell); }
+QRect spotIn(QPoint cell) {
+    return orderNumberSpot.translated(cell);
+}
 
-bool isBlackText(QRgb c) { return darkerThan(c, 30); }
+bool isBlackText(QRgb c) {
+    return darkerThan(c, 30);
+}
 
 // The check box's indicator: the small square at the left of the box.
-QRect indicator() { return QRect(checkBox.topLeft(), QSize(checkBox.height(), checkBox.height())); }
+QRect indicator() {
+    return QRect(checkBox.topLeft(), QSize(checkBox.height(), checkBox.height()));
+}
 
-int differingPixels(const Screenshot& a, const Screenshot& b, QRect area)
-{
+int differingPixels(const Screenshot& a, const Screenshot& b, QRect area) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -71,29 +76,36 @@ int differingPixels(const Screenshot& a, const Screenshot& b, QRect area)
 
 } // namespace
 
-QStringList board(const Screenshot& shot)
-{
+QStringList board(const Screenshot& shot) {
     QStringList problems;
     auto frame = [&](QPoint topLeft, const QString& name) {
         const QRect r = cellRect(topLeft);
-        expectAll(problems, shot, QRect(r.left(), r.top(), cellSize, 1), frameColour, name + QStringLiteral(" top edge"));
-        expectAll(problems, shot, QRect(r.left(), r.bottom(), cellSize, 1), frameColour, name + QStringLiteral(" bottom edge"));
-        expectAll(problems, shot, QRect(r.left(), r.top(), 1, cellSize), frameColour, name + QStringLiteral(" left edge"));
-        expectAll(problems, shot, QRect(r.right(), r.top(), 1, cellSize), frameColour, name + QStringLiteral(" right edge"));
+        expectAll(problems, shot, QRect(r.left(), r.top(), cellSize, 1), frameColour,
+                  name + QStringLiteral(" top edge"));
+        expectAll(problems, shot, QRect(r.left(), r.bottom(), cellSize, 1), frameColour,
+                  name + QStringLiteral(" bottom edge"));
+        expectAll(problems, shot, QRect(r.left(), r.top(), 1, cellSize), frameColour,
+                  name + QStringLiteral(" left edge"));
+        expectAll(problems, shot, QRect(r.right(), r.top(), 1, cellSize), frameColour,
+                  name + QStringLiteral(" right edge"));
     };
     for (int i = 0; i < 8; ++i)
         frame(cells[i], QStringLiteral("cell %1").arg(i));
     frame(centreCell, QStringLiteral("centre cell"));
 
     // Label1 may carry a one-pixel border; inside it, all that the cells leave is grey.
-    expectAll(problems, shot, greySquare.adjusted(1, 1, -1, -1), greyColour, QStringLiteral("grey square"), insideAnyCell);
+    expectAll(problems, shot, greySquare.adjusted(1, 1, -1, -1), greyColour,
+              QStringLiteral("grey square"), insideAnyCell);
 
     // The centre: olive, with the dark knight standing on it.
     const QRect centreInside = cellRect(centreCell).adjusted(1, 1, -1, -1);
-    for (QPoint corner : {centreInside.topLeft(), centreInside.topRight(), centreInside.bottomLeft(), centreInside.bottomRight()})
+    for (QPoint corner : {centreInside.topLeft(), centreInside.topRight(),
+                          centreInside.bottomLeft(), centreInside.bottomRight()})
         if (!sameColour(shot.at(corner), centreColour))
             problems << QStringLiteral("centre cell: corner (%1, %2) is %3, not olive")
-                            .arg(corner.x()).arg(corner.y()).arg(describe(shot.at(corner)));
+                            .arg(corner.x())
+                            .arg(corner.y())
+                            .arg(describe(shot.at(corner)));
     const int olive = shot.count(centreInside, [](QRgb c) { return sameColour(c, centreColour); });
     const int knight = shot.count(centreInside, [](QRgb c) { return darkerThan(c, 70); });
     if (olive < centreInside.width() * centreInside.height() / 3)
@@ -102,36 +114,41 @@ QStringList board(const Screenshot& shot)
         problems << QStringLiteral("centre cell: only %1 dark pixels, no knight").arg(knight);
 
     // The window's own colour around the board and between the columns.
-    expectAll(problems, shot, QRect(0, 0, 400, greySquare.top()), windowColour, QStringLiteral("window above the board"));
-    expectAll(problems, shot, QRect(0, 0, greySquare.left(), clientSize.height()), windowColour, QStringLiteral("window left of the board"));
-    expectAll(problems, shot, QRect(0, greySquare.bottom() + 1, 400, clientSize.height() - greySquare.bottom() - 1), windowColour,
-              QStringLiteral("window below the board"));
-    expectAll(problems, shot, QRect(greySquare.right() + 1, 0, wordList.left() - greySquare.right() - 1, clientSize.height()),
+    expectAll(problems, shot, QRect(0, 0, 400, greySquare.top()), windowColour,
+              QStringLiteral("window above the board"));
+    expectAll(problems, shot, QRect(0, 0, greySquare.left(), clientSize.height()), windowColour,
+              QStringLiteral("window left of the board"));
+    expectAll(problems, shot,
+              QRect(0, greySquare.bottom() + 1, 400, clientSize.height() - greySquare.bottom() - 1),
+              windowColour, QStringLiteral("window below the board"));
+    expectAll(problems, shot,
+              QRect(greySquare.right() + 1, 0, wordList.left() - greySquare.right() - 1,
+                    clientSize.height()),
               windowColour, QStringLiteral("window between the board and the list"));
     return problems;
 }
 
-QStringList emptyCells(const Screenshot& shot)
-{
+QStringList emptyCells(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i)
-        expectAll(problems, shot, cellRect(cells[i]).adjusted(1, 1, -1, -1), cellColour, QStringLiteral("inside cell %1").arg(i));
+        expectAll(problems, shot, cellRect(cells[i]).adjusted(1, 1, -1, -1), cellColour,
+                  QStringLiteral("inside cell %1").arg(i));
     return problems;
 }
 
-QStringList emptyWordList(const Screenshot& shot)
-{
+QStringList emptyWordList(const Screenshot& shot) {
     QStringList problems;
     const QRect inside = wordList.adjusted(3, 3, -3, -3);
     const int dark = shot.count(inside, [](QRgb c) { return sameColour(c, listColour); });
     if (dark < inside.width() * inside.height() * 95 / 100)
         problems << QStringLiteral("word list: only %1 of %2 pixels are %3")
-                        .arg(dark).arg(inside.width() * inside.height()).arg(describe(listColour));
+                        .arg(dark)
+                        .arg(inside.width() * inside.height())
+                        .arg(describe(listColour));
     return problems;
 }
 
-QStringList filledWordList(const Screenshot& shot)
-{
+QStringList filledWordList(const Screenshot& shot) {
     QStringList problems;
     const QRect inside = wordList.adjusted(3, 3, -3, -3);
     const int dark = shot.count(inside, [](QRgb c) { return sameColour(c, listColour); });
@@ -143,28 +160,30 @@ QStringList filledWordList(const Screenshot& shot)
     return problems;
 }
 
-QStringList countShown(const Screenshot& shot)
-{
+QStringList countShown(const Screenshot& shot) {
     // Small text is smoothed: its strokes reach the full colour only in their cores.
     const int core = shot.count(countLabel, [](QRgb c) { return sameColour(c, countColour, 6); });
     const int text = shot.count(countLabel, [](QRgb c) { return darkerThan(c, 130); });
     const int black = shot.count(countLabel, [](QRgb c) { return darkerThan(c, 40); });
     if (core == 0 || text < 10 || black > 0)
         return {QStringLiteral("count label: %1 pixels of %2, %3 dark pixels, %4 black ones")
-                    .arg(core).arg(describe(countColour)).arg(text).arg(black)};
+                    .arg(core)
+                    .arg(describe(countColour))
+                    .arg(text)
+                    .arg(black)};
     return {};
 }
 
-QStringList countHidden(const Screenshot& shot)
-{
+QStringList countHidden(const Screenshot& shot) {
     QStringList problems;
-    expectAll(problems, shot, QRect(countLabel.left(), countLabel.top(), clientSize.width() - countLabel.left(), countLabel.height()),
+    expectAll(problems, shot,
+              QRect(countLabel.left(), countLabel.top(), clientSize.width() - countLabel.left(),
+                    countLabel.height()),
               windowColour, QStringLiteral("hidden word"));
     return problems;
 }
 
-QStringList buttons(const Screenshot& shot)
-{
+QStringList buttons(const Screenshot& shot) {
     QStringList problems;
     const struct {
         QRect rect;
@@ -178,39 +197,50 @@ QStringList buttons(const Screenshot& shot)
         const struct {
             QPoint p;
             const char* where;
-        } border[] = {{{r.left(), midY}, "left"}, {{r.right(), midY}, "right"}, {{midX, r.top()}, "top"}, {{midX, r.bottom()}, "bottom"}};
+        } border[] = {{{r.left(), midY}, "left"},
+                      {{r.right(), midY}, "right"},
+                      {{midX, r.top()}, "top"},
+                      {{midX, r.bottom()}, "bottom"}};
         for (const auto& b : border)
             if (!sameColour(shot.at(b.p), buttonBorderColour, 16))
                 problems << QStringLiteral("%1 button: %2 border at (%3, %4) is %5")
-                                .arg(name, QString::fromLatin1(b.where)).arg(b.p.x()).arg(b.p.y()).arg(describe(shot.at(b.p)));
+                                .arg(name, QString::fromLatin1(b.where))
+                                .arg(b.p.x())
+                                .arg(b.p.y())
+                                .arg(describe(shot.at(b.p)));
         if (sameColour(shot.at(r.topLeft()), buttonBorderColour, 16))
             problems << QStringLiteral("%1 button: the corner is not rounded").arg(name);
         const QRgb upper = shot.at(r.left() + 2, r.top() + 3);
         const QRgb lower = shot.at(r.left() + 2, r.bottom() - 3);
         if (!lighterThan(upper, 228))
-            problems << QStringLiteral("%1 button: upper face is %2, not near white").arg(name, describe(upper));
+            problems << QStringLiteral("%1 button: upper face is %2, not near white")
+                            .arg(name, describe(upper));
         if (!lighterThan(lower, 198) || lighterThan(lower, 228))
-            problems << QStringLiteral("%1 button: lower face is %2, not light grey").arg(name, describe(lower));
-        const int word = shot.count(r.adjusted(2, 2, -2, -2), [](QRgb c) { return darkerThan(c, 90); });
+            problems << QStringLiteral("%1 button: lower face is %2, not light grey")
+                            .arg(name, describe(lower));
+        const int word =
+            shot.count(r.adjusted(2, 2, -2, -2), [](QRgb c) { return darkerThan(c, 90); });
         if (word < 15)
-            problems << QStringLiteral("%1 button: only %2 dark pixels of its word").arg(name).arg(word);
+            problems
+                << QStringLiteral("%1 button: only %2 dark pixels of its word").arg(name).arg(word);
     }
     return problems;
 }
 
-QStringList lettersInAllCells(const Screenshot& shot)
-{
+QStringList lettersInAllCells(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i) {
-        const int letter = shot.count(cellRect(cells[i]).adjusted(1, 1, -1, -1), [](QRgb c) { return sameColour(c, letterColour, 3); });
+        const int letter = shot.count(cellRect(cells[i]).adjusted(1, 1, -1, -1),
+                                      [](QRgb c) { return sameColour(c, letterColour, 3); });
         if (letter < 40)
-            problems << QStringLiteral("cell %1: only %2 pixels of the letter colour").arg(i).arg(letter);
+            problems << QStringLiteral("cell %1: only %2 pixels of the letter colour")
+                            .arg(i)
+                            .arg(letter);
     }
     return problems;
 }
 
-QStringList orderNumbersShown(const Screenshot& shot)
-{
+QStringList orderNumbersShown(const Screenshot& shot) {
     QStringList problems;
     QSet<QByteArray> digits;
     for (int i = 0; i < 8; ++i) {
@@ -221,49 +251,55 @@ QStringList orderNumbersShown(const Screenshot& shot)
                 mask += isBlackText(shot.at(x, y)) ? '#' : '.';
         const int black = int(mask.count('#'));
         if (black < 5)
-            problems << QStringLiteral("cell %1: only %2 black pixels of its order number").arg(i).arg(black);
+            problems << QStringLiteral("cell %1: only %2 black pixels of its order number")
+                            .arg(i)
+                            .arg(black);
         digits.insert(mask);
     }
     if (problems.isEmpty() && digits.size() != 8)
-        problems << QStringLiteral("the order numbers show only %1 different digits, not 8").arg(digits.size());
+        problems << QStringLiteral("the order numbers show only %1 different digits, not 8")
+                        .arg(digits.size());
     return problems;
 }
 
-QStringList orderNumbersHidden(const Screenshot& shot)
-{
+QStringList orderNumbersHidden(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i) {
         const int black = shot.count(spotIn(cells[i]), isBlackText);
         if (black > 0)
-            problems << QStringLiteral("cell %1: %2 black pixels where its hidden order number is").arg(i).arg(black);
+            problems << QStringLiteral("cell %1: %2 black pixels where its hidden order number is")
+                            .arg(i)
+                            .arg(black);
     }
     return problems;
 }
 
-QStringList ticked(const Screenshot& shot, const Screenshot& untickedLook)
-{
+QStringList ticked(const Screenshot& shot, const Screenshot& untickedLook) {
     const int changed = differingPixels(shot, untickedLook, indicator());
     const int dark = shot.count(indicator(), [](QRgb c) { return darkerThan(c, 110); });
-    const int darkBefore = untickedLook.count(indicator(), [](QRgb c) { return darkerThan(c, 110); });
+    const int darkBefore =
+        untickedLook.count(indicator(), [](QRgb c) { return darkerThan(c, 110); });
     if (changed < 6 || dark < darkBefore + 4)
-        return {QStringLiteral("check box: no tick (%1 pixels changed, %2 dark pixels, %3 while unticked)")
-                    .arg(changed).arg(dark).arg(darkBefore)};
+        return {QStringLiteral(
+                    "check box: no tick (%1 pixels changed, %2 dark pixels, %3 while unticked)")
+                    .arg(changed)
+                    .arg(dark)
+                    .arg(darkBefore)};
     return {};
 }
 
-QStringList unticked(const Screenshot& shot, const Screenshot& untickedLook)
-{
+QStringList unticked(const Screenshot& shot, const Screenshot& untickedLook) {
     const int changed = differingPixels(shot, untickedLook, indicator());
     if (changed > 2)
         return {QStringLiteral("check box: %1 pixels differ from its unticked look").arg(changed)};
     return {};
 }
 
-QStringList errorBox(const Screenshot& shot, QRect box)
-{
+QStringList errorBox(const Screenshot& shot, QRect box) {
     QStringList problems;
     const Screenshot screen(shot.screen(), QPoint(0, 0));
-    const int red = screen.count(box, [](QRgb c) { return qRed(c) >= 150 && qGreen(c) <= 100 && qBlue(c) <= 100; });
+    const int red = screen.count(
+        box, [](QRgb c) { return qRed(c) >= 150 && qGreen(c) <= 100 && qBlue(c) <= 100; });
     const int text = screen.count(box, [](QRgb c) { return darkerThan(c, 60); });
     if (red < 20)
         problems << QStringLiteral("message box: only %1 red pixels, no critical icon").arg(red);
@@ -272,8 +308,7 @@ QStringList errorBox(const Screenshot& shot, QRect box)
     return problems;
 }
 
-QStringList startScreen(const Screenshot& shot)
-{
+QStringList startScreen(const Screenshot& shot) {
     return board(shot) + emptyCells(shot) + emptyWordList(shot) + countShown(shot) + buttons(shot);
 }
 

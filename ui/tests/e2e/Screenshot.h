@@ -13,7 +13,8 @@
 class Screenshot {
 public:
     Screenshot() = default;
-    Screenshot(QImage screen, QPoint clientOrigin) : screen_(std::move(screen)), origin_(clientOrigin) {}
+    Screenshot(QImage screen, QPoint clientOrigin)
+        : screen_(std::move(screen)), origin_(clientOrigin) {}
 
     bool isNull() const { return screen_.isNull(); }
     const QImage& screen() const { return screen_; }

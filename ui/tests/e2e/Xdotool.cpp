@@ -3,8 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-Xdotool::Result Xdotool::run(const QStringList& arguments, int timeoutMs) const
-{
+Xdotool::Result Xdotool::run(const QStringList& arguments, int timeoutMs) const {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);

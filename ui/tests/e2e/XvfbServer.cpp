@@ -16,10 +16,11 @@ constexpr int readyTimeoutMs = 20000;
 
 } // namespace
 
-XvfbServer::~XvfbServer() { stop(); }
+XvfbServer::~XvfbServer() {
+    stop();
+}
 
-bool XvfbServer::start(QString* error)
-{
+bool XvfbServer::start(QString* error) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
         *error = QStringLiteral("pipe: %1").arg(qt_error_string(errno));
@@ -45,8 +46,8 @@ bool XvfbServer::start(QString* error)
         dup2(devNull, STDOUT_FILENO);
         dup2(devNull, STDERR_FILENO);
         const std::string fd = std::to_string(writeFd);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-dpi", "96",
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-dpi",
+               "96", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -70,7 +71,8 @@ bool XvfbServer::start(QString* error)
     }
     close(fds[0]);
     if (!ready) {
-        *error = QStringLiteral("Xvfb did not report a display within %1 s (is the xvfb package installed?)")
+        *error = QStringLiteral(
+                     "Xvfb did not report a display within %1 s (is the xvfb package installed?)")
                      .arg(readyTimeoutMs / 1000);
         stop();
         return false;
@@ -79,8 +81,7 @@ bool XvfbServer::start(QString* error)
     return true;
 }
 
-void XvfbServer::stop()
-{
+void XvfbServer::stop() {
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);

@@ -38,7 +38,11 @@ constexpr float DefaultOffsetX = 23;
 Puzzle GeneratePuzzle(const WordList& words, RandomSource& random) {
     Puzzle puzzle;
     puzzle.Word = PickWord(words, random);
-    const std::u16string folded = FoldIJ(puzzle.Word);
+    // Only the first letters are placed. Folded, each takes one or two
+    // characters, so they and the pairs that end them lie within the first
+    // two characters per placement: a word of megabytes is not copied whole.
+    const std::u16string folded =
+        FoldIJ(std::u16string_view(puzzle.Word).substr(0, 2 * puzzle.Placements.size()));
     puzzle.Layout = PickLayout(random);
     puzzle.Placements = MakePlacements(folded, puzzle.Layout);
     return puzzle;

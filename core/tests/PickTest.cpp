@@ -123,5 +123,24 @@ TEST(GeneratePuzzle, PicksWordThenLayoutEachAfterItsOwnReseed) {
     }
 }
 
+// A word far longer than the board places its first eight letters as they
+// fold in the whole word, whichever of them are "IJ" pairs.
+TEST(GeneratePuzzle, LongWordPlacesItsFirstLettersAsFoldedInTheWhole) {
+    const std::u16string words[] = {
+        u"IJIJIJIJIJIJIJIJIJIJ", u"ABCDEFGIJKLMNOPQRS", u"IJIJIJIJIJIJIJABCD",
+        u"ABCDEFGHIJKLMNOPQR",   u"IJIJIJIJIJIJIJI",    std::u16string(100000, u'I') + u"J",
+    };
+    for (const std::u16string& word : words) {
+        const VectorWordList list({word});
+        ScriptedRandom random({0.0f, 0.0f});
+        const Puzzle puzzle = GeneratePuzzle(list, random);
+        EXPECT_EQ(puzzle.Word, word);
+        const auto expected = MakePlacements(FoldIJ(word), puzzle.Layout);
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(puzzle.Placements[i].Text, expected[i].Text)
+                << "placement " << i << " of " << word.size() << " characters";
+    }
+}
+
 } // namespace
 } // namespace kring

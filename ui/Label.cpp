@@ -1,9 +1,13 @@
 #include "ui/Label.h"
 
+#include "ui/DrawnPrefix.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace kring {
 
@@ -15,6 +19,7 @@ Label::Label(QWidget* parent)
 
 void Label::setCaption(const QString& caption) {
     caption_ = caption;
+    drawn_ = DrawnPrefix(caption_, font());
     fitCaption();
     update();
 }
@@ -45,7 +50,7 @@ void Label::fitCaption() {
         return;
     // The caption's advance, and room for its ascent and descent.
     const QFontMetricsF metrics(font());
-    resize(qRound(metrics.horizontalAdvance(caption_)),
+    resize(std::min(qRound(metrics.horizontalAdvance(drawn_)), MaxDrawnWidth),
            qCeil(metrics.ascent() + metrics.descent()));
 }
 
@@ -54,12 +59,14 @@ void Label::paintEvent(QPaintEvent*) {
     if (opaque_)
         painter.fillRect(rect(), backColor_);
     painter.setPen(foreColor_);
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, drawn_);
 }
 
 void Label::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        drawn_ = DrawnPrefix(caption_, font());
         fitCaption();
+    }
     QWidget::changeEvent(event);
 }
 

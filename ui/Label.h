@@ -6,7 +6,9 @@
 namespace kring {
 
 // A caption on one line. Transparent unless made opaque; with autoSize it
-// takes the size of its caption after every change of caption or font.
+// takes the size of its caption after every change of caption or font. A
+// caption of megabytes is kept whole but drawn and measured only as far as it
+// can show (DrawnPrefix).
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +32,7 @@ private:
     void fitCaption();
 
     QString caption_;
+    QString drawn_; // the part of the caption that is drawn
     QColor foreColor_;
     QColor backColor_;
     bool opaque_ = false;

@@ -1,5 +1,7 @@
 #include "ui/ListBox.h"
 
+#include "ui/DrawnPrefixDelegate.h"
+
 #include <limits>
 #include <stdexcept>
 
@@ -10,6 +12,8 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every item is one line of the same font, so the first one sizes them all.
     setUniformItemSizes(true);
+    // A line of megabytes is drawn only as far as it can show.
+    setItemDelegate(new DrawnPrefixDelegate(this));
 }
 
 void ListBox::setBackColor(const QColor& colour) {

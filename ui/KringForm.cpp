@@ -235,8 +235,9 @@ void KringForm::MakeKnop_Click() {
         }
         Label2->setForeColor(WordHidden);
         Check1->setCheckState(Qt::Unchecked); // runs Check1_Click if it was ticked
-        const Puzzle puzzle = GeneratePuzzle(ListBoxWordList(*List1), random_);
-        Label2->setCaption(QString::fromStdU16String(puzzle.Word));
+        const ListBoxWordList words(*List1);
+        const Puzzle puzzle = GeneratePuzzle(words, random_);
+        Label2->setCaption(words.asListed(puzzle.Word));
         for (const Placement& placement : puzzle.Placements)
             DrawPlacement(placement);
     });

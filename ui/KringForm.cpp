@@ -216,8 +216,8 @@ void KringForm::LoadWords(const QString& name) {
     List1->clear();
     try {
         ReadWordFile(QFile::encodeName(desktop_.applicationFolder()).toStdString(),
-                     QFile::encodeName(name).toStdString(), [this](std::u16string&& line) {
-                         List1->addItem(QString::fromStdU16String(line));
+                     QFile::encodeName(name).toStdString(), [this](std::u16string_view line) {
+                         List1->addItem(QStringView(line).toString());
                          return true;
                      });
     } catch (const std::exception&) {

@@ -1,6 +1,5 @@
 #include "wordlist/Windows1252.h"
 
-#include <algorithm>
 #include <array>
 
 namespace kring {
@@ -31,36 +30,6 @@ constexpr std::array<char16_t, 256> DecodeTable = MakeDecodeTable();
 
 char16_t DecodeWindows1252(unsigned char byte) {
     return DecodeTable[byte];
-}
-
-char16_t* DecodeWindows1252(std::string_view bytes, char16_t* out) {
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t count = bytes.size();
-    // Dutch text is nearly all ASCII: widen everything in one simple loop the
-    // compiler can vectorise, then redo the blocks that hold a byte above 0x7F.
-    for (std::size_t i = 0; i < count; ++i) {
-        out[i] = in[i];
-    }
-    constexpr std::size_t Block = 64;
-    for (std::size_t start = 0; start < count; start += Block) {
-        const std::size_t stop = std::min(start + Block, count);
-        unsigned char high = 0;
-        for (std::size_t i = start; i < stop; ++i) {
-            high |= in[i];
-        }
-        if (high >= 0x80) {
-            for (std::size_t i = start; i < stop; ++i) {
-                out[i] = DecodeTable[in[i]];
-            }
-        }
-    }
-    return out + count;
-}
-
-void AppendWindows1252(std::u16string& text, std::string_view bytes) {
-    const std::size_t start = text.size();
-    text.resize(start + bytes.size());
-    DecodeWindows1252(bytes, text.data() + start);
 }
 
 } // namespace kring

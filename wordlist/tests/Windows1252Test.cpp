@@ -51,31 +51,5 @@ TEST(Windows1252, AgreesWithTheCLibraryAndKeepsUndefinedBytesAsControls) {
     EXPECT_EQ(undefined, 5);
 }
 
-// The bulk decoder widens ASCII stretches on their own; a byte above 0x7F
-// anywhere in a stretch, or in the short tail after the last full stretch,
-// must still go through the table.
-TEST(Windows1252, BulkDecodingMatchesByteByByte) {
-    for (std::size_t length = 1; length <= 200; ++length) {
-        for (std::size_t at = 0; at < length; ++at) {
-            SCOPED_TRACE(testing::Message() << "length " << length << ", high byte at " << at);
-            std::string bytes(length, 'a');
-            bytes[at] = static_cast<char>(0x80 + (at + length) % 0x80);
-            std::u16string decoded(length, u'?');
-            ASSERT_EQ(DecodeWindows1252(bytes, decoded.data()), decoded.data() + length);
-            for (std::size_t i = 0; i < length; ++i) {
-                ASSERT_EQ(decoded[i], DecodeWindows1252(static_cast<unsigned char>(bytes[i])));
-            }
-        }
-    }
-}
-
-TEST(Windows1252, AppendsAfterExistingText) {
-    std::u16string text = u"AB";
-    AppendWindows1252(text, "\x80\xFF"
-                            "C");
-    EXPECT_EQ(text, u"AB\u20AC\u00FF"
-                    u"C");
-}
-
 } // namespace
 } // namespace kring

@@ -214,14 +214,23 @@ void KringForm::LoadKnop_Click() {
 
 void KringForm::LoadWords(const QString& name) {
     List1->clear();
+    // The lines join the list together when the reading ends, also when it
+    // stops part-way: no event is processed in between, so no one can tell,
+    // and the list is told of one insertion instead of one per word.
+    QStringList lines;
     try {
         ReadWordFile(QFile::encodeName(desktop_.applicationFolder()).toStdString(),
-                     QFile::encodeName(name).toStdString(), [this](std::u16string_view line) {
-                         List1->addItem(QStringView(line).toString());
+                     QFile::encodeName(name).toStdString(), [&lines](std::u16string_view line) {
+                         lines.append(QStringView(line).toString());
                          return true;
                      });
     } catch (const std::exception&) {
         // The reading stops silently; the list keeps the lines read so far.
+    }
+    try {
+        List1->addItems(lines);
+    } catch (const std::exception&) {
+        // Out of memory: the list stays empty, and the load still ends.
     }
 }
 

@@ -2,14 +2,17 @@
 
 #include "ui/DrawnPrefixDelegate.h"
 
+#include <QStringListModel>
+
 #include <limits>
 #include <stdexcept>
 
 namespace kring {
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
-    setSortingEnabled(false);
+ListBox::ListBox(QWidget* parent) : QListView(parent), items_(new QStringListModel(this)) {
+    setModel(items_);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every item is one line of the same font, so the first one sizes them all.
     setUniformItemSizes(true);
     // A line of megabytes is drawn only as far as it can show.
@@ -28,17 +31,32 @@ void ListBox::setForeColor(const QColor& colour) {
     setPalette(p);
 }
 
+void ListBox::clear() {
+    items_->setStringList({});
+}
+
+void ListBox::addItems(const QStringList& items) {
+    if (items_->rowCount() == 0) {
+        items_->setStringList(items); // shares the strings, copies nothing
+        return;
+    }
+    const int first = items_->rowCount();
+    items_->insertRows(first, static_cast<int>(items.size()));
+    for (int i = 0; i < items.size(); ++i)
+        items_->setData(items_->index(first + i), items[i]);
+}
+
 std::int16_t ListBox::listCount() const {
-    const int n = count();
+    const int n = items_->rowCount();
     if (n > std::numeric_limits<std::int16_t>::max())
         throw std::overflow_error("Overflow");
     return static_cast<std::int16_t>(n);
 }
 
 QString ListBox::list(int index) const {
-    if (index < 0 || index >= count())
+    if (index < 0 || index >= items_->rowCount())
         throw std::out_of_range("Subscript out of range");
-    return item(index)->text();
+    return items_->index(index).data().toString();
 }
 
 } // namespace kring

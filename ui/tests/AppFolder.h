@@ -8,6 +8,9 @@
 // A stand-in for the program's folder, with or without Data/Woorden.txt.
 class AppFolder {
 public:
+    AppFolder() = default;
+    explicit AppFolder(const QByteArray& words) { writeWords(words); }
+
     QString path() const { return dir_.path(); }
 
     void writeWords(const QByteArray& bytes) const {

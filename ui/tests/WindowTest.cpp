@@ -145,8 +145,7 @@ private slots:
         QCOMPARE(g.form.Check1->checkState(), Qt::Unchecked);
         for (kring::Label* number : g.form.Label3)
             QCOMPARE(number->caption(), QStringLiteral("0"));
-        QCOMPARE(g.form.List1->count(), 0);
-        QVERIFY(!g.form.List1->isSortingEnabled());
+        QCOMPARE(g.form.List1->listCount(), 0);
         QCOMPARE(g.form.List1->selectionMode(), QAbstractItemView::SingleSelection);
     }
 

@@ -1,0 +1,184 @@
+// The window's costs, each beside what it is compared with:
+// - Load: the load command's work after its press (busy pointer, reading the
+//   shipped list into the list box, the count, default pointer), beside
+//   reading and decoding the same file alone.
+// - Make: the make command's work after its press until the board has been
+//   repainted.
+// - Start-up: a fresh process until the game's window is shown, beside a
+//   fresh process until an empty Qt Widgets window is shown, and one until
+//   an empty window with one label is shown.
+// Qt runs on its offscreen platform throughout.
+
+#include "core/ClockSeededRandom.h"
+#include "ui/KringForm.h"
+#include "ui/ListBox.h"
+#include "ui/QtDesktop.h"
+#include "wordlist/WordFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QWindow>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+extern char** environ;
+
+namespace {
+
+// The benchmark lives in <build>/bench; the build's Data folder sits one up.
+QString BuildFolder() {
+    return QDir(QCoreApplication::applicationDirPath() + "/..").canonicalPath();
+}
+
+// The real desktop, but its clock jumps a second at every reading, so the
+// press's wait ends at its first check, without processing any event.
+class NoWaitDesktop final : public kring::QtDesktop {
+public:
+    double monotonicSeconds() override { return seconds_ += 1.0; }
+    QString applicationFolder() override { return BuildFolder(); }
+
+private:
+    double seconds_ = 0;
+};
+
+struct ShownForm {
+    ShownForm() {
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    NoWaitDesktop desktop;
+    kring::ClockSeededRandom random;
+    kring::KringForm form{desktop, random};
+};
+
+void Load(benchmark::State& state) {
+    ShownForm shown;
+    for (auto _ : state)
+        shown.form.LoadKnop_Click();
+    if (shown.form.List1->listCount() != 18000)
+        state.SkipWithError("the shipped list did not load");
+}
+
+// The same, and then the list laid out and painted once, as the player sees it.
+void LoadUntilRepainted(benchmark::State& state) {
+    ShownForm shown;
+    for (auto _ : state) {
+        shown.form.LoadKnop_Click();
+        QCoreApplication::processEvents();
+    }
+}
+
+void ReadAndDecodeWordFileAlone(benchmark::State& state) {
+    const std::string folder = QFile::encodeName(BuildFolder()).toStdString();
+    for (auto _ : state) {
+        std::size_t lines = 0;
+        kring::ReadWordFile(folder, "Woorden", [&](std::u16string&& line) {
+            benchmark::DoNotOptimize(line.data());
+            ++lines;
+            return true;
+        });
+        if (lines != 18000)
+            state.SkipWithError("the shipped list was not read");
+    }
+}
+
+void MakeUntilRepainted(benchmark::State& state) {
+    ShownForm shown;
+    shown.form.LoadKnop_Click();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        shown.form.MakeKnop_Click();
+        QCoreApplication::processEvents();
+    }
+}
+
+// --- Start-up, measured over whole processes: this program again, told what to show.
+
+constexpr const char* ChildFlag = "--show-and-exit=";
+
+void ShowAndExit(const char* what, int argc, char** argv) {
+    QApplication app(argc, argv);
+    NoWaitDesktop desktop;
+    kring::ClockSeededRandom random;
+    std::unique_ptr<QWidget> window;
+    if (std::strcmp(what, "game") == 0) {
+        window = std::make_unique<kring::KringForm>(desktop, random);
+    } else {
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(612, 394);
+        window->setWindowTitle("Kringwoord");
+        if (std::strcmp(what, "text") == 0)
+            new QLabel("0 Woorden", window.get());
+    }
+    window->show();
+    while (!window->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the first paint
+    std::_Exit(0);
+}
+
+void StartUp(benchmark::State& state, const char* what) {
+    const std::string self = (QCoreApplication::applicationFilePath()).toStdString();
+    std::string flag = std::string(ChildFlag) + what;
+    char* args[] = {const_cast<char*>(self.c_str()), flag.data(), nullptr};
+    for (auto _ : state) {
+        pid_t child = 0;
+        int status = 0;
+        if (posix_spawn(&child, self.c_str(), nullptr, nullptr, args, environ) != 0 ||
+            waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            state.SkipWithError("the start-up process failed");
+    }
+}
+
+void StartUpGameWindow(benchmark::State& state) {
+    StartUp(state, "game");
+}
+void StartUpEmptyWindow(benchmark::State& state) {
+    StartUp(state, "empty");
+}
+// An empty window with one line of text: what showing any text costs at start,
+// most of it fontconfig reading its configuration and font caches.
+void StartUpWindowWithOneLabel(benchmark::State& state) {
+    StartUp(state, "text");
+}
+
+void Configure(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(Load)->Apply(Configure);
+BENCHMARK(LoadUntilRepainted)->Apply(Configure);
+BENCHMARK(ReadAndDecodeWordFileAlone)->Apply(Configure);
+BENCHMARK(MakeUntilRepainted)->Apply(Configure)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StartUpGameWindow)->Apply(Configure);
+BENCHMARK(StartUpEmptyWindow)->Apply(Configure);
+BENCHMARK(StartUpWindowWithOneLabel)->Apply(Configure);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (argc == 2 && std::strncmp(argv[1], ChildFlag, std::strlen(ChildFlag)) == 0)
+        ShowAndExit(argv[1] + std::strlen(ChildFlag), argc, argv);
+
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,6 +1,7 @@
 // Loading the words, making a puzzle and revealing it, as the player sees it.
 
 #include "AppFolder.h"
+#include "BoardLayout.h"
 #include "FakeDesktop.h"
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
@@ -22,20 +23,10 @@
 
 #include <set>
 
+using namespace board;
+
 namespace {
 
-const QRgb Beige = qRgb(210, 210, 180);
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
-const QRgb LetterGreen = qRgb(0, 40, 0);
-const QRgb WordGrey = qRgb(60, 60, 60);
-
-const QPoint CellAt[8] = {{22, 24},   {138, 24}, {254, 24},  {22, 140},
-                          {254, 140}, {22, 256}, {138, 256}, {254, 256}};
-const QPoint CentreAt{138, 140};
-QRect CellRect(QPoint at) {
-    return {at, QSize(110, 110)};
-}
 QRect Inside(int cell) {
     return CellRect(CellAt[cell]).adjusted(1, 1, -1, -1);
 }
@@ -448,9 +439,13 @@ private slots:
             else
                 Click(g.form.CancelKnop);
         });
-        Click(duringMake ? g.form.MakeKnop : g.form.LoadKnop);
-        // The waiting command never runs: no pointer, no words, no message.
+        kring::ImageButton* pressed = duringMake ? g.form.MakeKnop : g.form.LoadKnop;
+        const QPoint at = pressed->pos();
+        Click(pressed);
+        // The waiting command never runs: no pointer, no words, no message;
+        // its button is left alone on the closed window.
         QCOMPARE(g.desktop.log, QStringList({"end"}));
+        QCOMPARE(pressed->pos(), at + QPoint(2, 2));
         QVERIFY(!g.form.isVisible());
         QCOMPARE(g.form.List1->listCount(), 0);
         QCOMPARE(g.form.Label2->caption(), QStringLiteral("0 Woorden"));

@@ -1,8 +1,8 @@
 #include "ui/ImageButton.h"
 
+#include "ui/Picture.h"
 #include "ui/Twips.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,10 +11,10 @@
 namespace kring {
 
 ImageButton::ImageButton(const QString& picturePath, QWidget* parent)
-    : QWidget(parent), picture_(picturePath) {
+    : QWidget(parent), picture_(PictureIcon(picturePath)) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(QImageReader(picturePath).size());
+    resize(PictureSize(picturePath));
 }
 
 void ImageButton::setLeft(float twips) {

@@ -7,6 +7,7 @@
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/ListBoxWordList.h"
+#include "ui/Picture.h"
 #include "ui/PictureBox.h"
 #include "ui/PressFeedback.h"
 #include "ui/RunHandler.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
-#include <QIcon>
 #include <QScreen>
 
 namespace kring {
@@ -93,7 +93,7 @@ KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
 // Form_Load places them.
 void KringForm::createControls() {
     setFont(ArialPixels(PixelsFromPoints(8.25), false));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setWindowIcon(PictureIcon(QStringLiteral(":/images/icon.png")));
     setAutoFillBackground(true);
 
     Label1 = new Label(this);
@@ -117,7 +117,7 @@ void KringForm::createControls() {
 
     PicMidden = new PictureBox(this);
     PicMidden->resize(CellPixels, CellPixels);
-    PicMidden->setPicture(QIcon(QStringLiteral(":/images/knight.png"))
+    PicMidden->setPicture(PictureIcon(QStringLiteral(":/images/knight.png"))
                               .pixmap(QSize(CellPixels, CellPixels), devicePixelRatioF()));
 
     MakeKnop = new ImageButton(QStringLiteral(":/images/plaatsen.png"), this);

@@ -1,0 +1,49 @@
+#include "ui/Picture.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace kring {
+
+namespace {
+
+void ReadAsPng(QImageReader& reader) {
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+
+QPixmap ReadPicture(const QString& path) {
+    QImageReader reader(path);
+    ReadAsPng(reader);
+    return QPixmap::fromImage(reader.read()); // "@2x" in the name gives a pixel ratio of 2
+}
+
+QString AtTwoX(const QString& path) {
+    QString atTwoX = path;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    atTwoX.insert(dot < 0 ? path.size() : dot, QStringLiteral("@2x"));
+    return atTwoX;
+}
+
+} // namespace
+
+QIcon PictureIcon(const QString& path) {
+    QIcon icon;
+    icon.addPixmap(ReadPicture(path));
+    if (qGuiApp->devicePixelRatio() > 1.0) {
+        const QString atTwoX = AtTwoX(path);
+        if (QFile::exists(atTwoX))
+            icon.addPixmap(ReadPicture(atTwoX));
+    }
+    return icon;
+}
+
+QSize PictureSize(const QString& path) {
+    QImageReader reader(path);
+    ReadAsPng(reader);
+    return reader.size();
+}
+
+} // namespace kring

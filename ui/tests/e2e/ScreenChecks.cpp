@@ -4,21 +4,18 @@
 
 #include <QSet>
 
+using namespace board;
 using namespace client_layout;
 
 namespace screen_checks {
 
 namespace {
 
-QRect cellRect(QPoint topLeft) {
-    return QRect(topLeft, QSize(cellSize, cellSize));
-}
-
 bool insideAnyCell(QPoint p) {
-    if (cellRect(centreCell).contains(p))
+    if (CellRect(CentreAt).contains(p))
         return true;
-    for (QPoint cell : cells)
-        if (cellRect(cell).contains(p))
+    for (QPoint cell : CellAt)
+        if (CellRect(cell).contains(p))
             return true;
     return false;
 }
@@ -79,34 +76,34 @@ int differingPixels(const Screenshot& a, const Screenshot& b, QRect area) {
 QStringList board(const Screenshot& shot) {
     QStringList problems;
     auto frame = [&](QPoint topLeft, const QString& name) {
-        const QRect r = cellRect(topLeft);
-        expectAll(problems, shot, QRect(r.left(), r.top(), cellSize, 1), frameColour,
+        const QRect r = CellRect(topLeft);
+        expectAll(problems, shot, QRect(r.left(), r.top(), CellSize, 1), Black,
                   name + QStringLiteral(" top edge"));
-        expectAll(problems, shot, QRect(r.left(), r.bottom(), cellSize, 1), frameColour,
+        expectAll(problems, shot, QRect(r.left(), r.bottom(), CellSize, 1), Black,
                   name + QStringLiteral(" bottom edge"));
-        expectAll(problems, shot, QRect(r.left(), r.top(), 1, cellSize), frameColour,
+        expectAll(problems, shot, QRect(r.left(), r.top(), 1, CellSize), Black,
                   name + QStringLiteral(" left edge"));
-        expectAll(problems, shot, QRect(r.right(), r.top(), 1, cellSize), frameColour,
+        expectAll(problems, shot, QRect(r.right(), r.top(), 1, CellSize), Black,
                   name + QStringLiteral(" right edge"));
     };
     for (int i = 0; i < 8; ++i)
-        frame(cells[i], QStringLiteral("cell %1").arg(i));
-    frame(centreCell, QStringLiteral("centre cell"));
+        frame(CellAt[i], QStringLiteral("cell %1").arg(i));
+    frame(CentreAt, QStringLiteral("centre cell"));
 
     // Label1 may carry a one-pixel border; inside it, all that the cells leave is grey.
-    expectAll(problems, shot, greySquare.adjusted(1, 1, -1, -1), greyColour,
+    expectAll(problems, shot, GreySquare.adjusted(1, 1, -1, -1), Grey,
               QStringLiteral("grey square"), insideAnyCell);
 
     // The centre: olive, with the dark knight standing on it.
-    const QRect centreInside = cellRect(centreCell).adjusted(1, 1, -1, -1);
+    const QRect centreInside = CellRect(CentreAt).adjusted(1, 1, -1, -1);
     for (QPoint corner : {centreInside.topLeft(), centreInside.topRight(),
                           centreInside.bottomLeft(), centreInside.bottomRight()})
-        if (!sameColour(shot.at(corner), centreColour))
+        if (!sameColour(shot.at(corner), Olive))
             problems << QStringLiteral("centre cell: corner (%1, %2) is %3, not olive")
                             .arg(corner.x())
                             .arg(corner.y())
                             .arg(describe(shot.at(corner)));
-    const int olive = shot.count(centreInside, [](QRgb c) { return sameColour(c, centreColour); });
+    const int olive = shot.count(centreInside, [](QRgb c) { return sameColour(c, Olive); });
     const int knight = shot.count(centreInside, [](QRgb c) { return darkerThan(c, 70); });
     if (olive < centreInside.width() * centreInside.height() / 3)
         problems << QStringLiteral("centre cell: only %1 olive pixels").arg(olive);
@@ -114,24 +111,24 @@ QStringList board(const Screenshot& shot) {
         problems << QStringLiteral("centre cell: only %1 dark pixels, no knight").arg(knight);
 
     // The window's own colour around the board and between the columns.
-    expectAll(problems, shot, QRect(0, 0, 400, greySquare.top()), windowColour,
+    expectAll(problems, shot, QRect(0, 0, 400, GreySquare.top()), Beige,
               QStringLiteral("window above the board"));
-    expectAll(problems, shot, QRect(0, 0, greySquare.left(), clientSize.height()), windowColour,
+    expectAll(problems, shot, QRect(0, 0, GreySquare.left(), clientSize.height()), Beige,
               QStringLiteral("window left of the board"));
     expectAll(problems, shot,
-              QRect(0, greySquare.bottom() + 1, 400, clientSize.height() - greySquare.bottom() - 1),
-              windowColour, QStringLiteral("window below the board"));
+              QRect(0, GreySquare.bottom() + 1, 400, clientSize.height() - GreySquare.bottom() - 1),
+              Beige, QStringLiteral("window below the board"));
     expectAll(problems, shot,
-              QRect(greySquare.right() + 1, 0, wordList.left() - greySquare.right() - 1,
+              QRect(GreySquare.right() + 1, 0, wordList.left() - GreySquare.right() - 1,
                     clientSize.height()),
-              windowColour, QStringLiteral("window between the board and the list"));
+              Beige, QStringLiteral("window between the board and the list"));
     return problems;
 }
 
 QStringList emptyCells(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i)
-        expectAll(problems, shot, cellRect(cells[i]).adjusted(1, 1, -1, -1), cellColour,
+        expectAll(problems, shot, CellRect(CellAt[i]).adjusted(1, 1, -1, -1), White,
                   QStringLiteral("inside cell %1").arg(i));
     return problems;
 }
@@ -162,13 +159,13 @@ QStringList filledWordList(const Screenshot& shot) {
 
 QStringList countShown(const Screenshot& shot) {
     // Small text is smoothed: its strokes reach the full colour only in their cores.
-    const int core = shot.count(countLabel, [](QRgb c) { return sameColour(c, countColour, 6); });
+    const int core = shot.count(countLabel, [](QRgb c) { return sameColour(c, WordGrey, 6); });
     const int text = shot.count(countLabel, [](QRgb c) { return darkerThan(c, 130); });
     const int black = shot.count(countLabel, [](QRgb c) { return darkerThan(c, 40); });
     if (core == 0 || text < 10 || black > 0)
         return {QStringLiteral("count label: %1 pixels of %2, %3 dark pixels, %4 black ones")
                     .arg(core)
-                    .arg(describe(countColour))
+                    .arg(describe(WordGrey))
                     .arg(text)
                     .arg(black)};
     return {};
@@ -179,7 +176,7 @@ QStringList countHidden(const Screenshot& shot) {
     expectAll(problems, shot,
               QRect(countLabel.left(), countLabel.top(), clientSize.width() - countLabel.left(),
                     countLabel.height()),
-              windowColour, QStringLiteral("hidden word"));
+              Beige, QStringLiteral("hidden word"));
     return problems;
 }
 
@@ -230,8 +227,8 @@ QStringList buttons(const Screenshot& shot) {
 QStringList lettersInAllCells(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i) {
-        const int letter = shot.count(cellRect(cells[i]).adjusted(1, 1, -1, -1),
-                                      [](QRgb c) { return sameColour(c, letterColour, 3); });
+        const int letter = shot.count(CellRect(CellAt[i]).adjusted(1, 1, -1, -1),
+                                      [](QRgb c) { return sameColour(c, LetterGreen, 3); });
         if (letter < 40)
             problems << QStringLiteral("cell %1: only %2 pixels of the letter colour")
                             .arg(i)
@@ -244,7 +241,7 @@ QStringList orderNumbersShown(const Screenshot& shot) {
     QStringList problems;
     QSet<QByteArray> digits;
     for (int i = 0; i < 8; ++i) {
-        const QRect spot = spotIn(cells[i]);
+        const QRect spot = spotIn(CellAt[i]);
         QByteArray mask;
         for (int y = spot.top(); y <= spot.bottom(); ++y)
             for (int x = spot.left(); x <= spot.right(); ++x)
@@ -265,7 +262,7 @@ QStringList orderNumbersShown(const Screenshot& shot) {
 QStringList orderNumbersHidden(const Screenshot& shot) {
     QStringList problems;
     for (int i = 0; i < 8; ++i) {
-        const int black = shot.count(spotIn(cells[i]), isBlackText);
+        const int black = shot.count(spotIn(CellAt[i]), isBlackText);
         if (black > 0)
             problems << QStringLiteral("cell %1: %2 black pixels where its hidden order number is")
                             .arg(i)

@@ -20,6 +20,8 @@ inline constexpr QRect orderNumberSpot{7, 5, 8, 16};
 inline constexpr QRect wordList{400, 16, 120, 228};
 inline constexpr QRect countLabel{402, 248, 140, 16};
 inline constexpr QRect checkBox{402, 292, 120, 14};
+// Inside the check box's indicator.
+inline constexpr QPoint checkBoxSpot{checkBox.left() + 7, checkBox.center().y()};
 inline constexpr QRect loadButton{540, 16, 56, 22};
 inline constexpr QRect makeButton{400, 352, 60, 24};
 inline constexpr QRect cancelButton{530, 352, 64, 24};

@@ -27,10 +27,6 @@ constexpr double memoryLimitPerFileByte = 6.0;
 // Long enough for a click's 0.2 s press feedback to end before the next click.
 constexpr unsigned long pressFeedbackMs = 500;
 
-QString programPath() {
-    return qEnvironmentVariable("KRINGWOORD_PROGRAM");
-}
-
 // `lines` lines of capital letters, each `letters` long and ended by CR LF.
 bool writeWordFile(const QString& path, int lines, qint64 letters) {
     QFile file(path);
@@ -64,10 +60,6 @@ qint64 statusBytes(qint64 pid, const char* field) {
     return -1;
 }
 
-QPoint checkBoxSpot() {
-    return QPoint(checkBox.left() + 7, checkBox.center().y());
-}
-
 } // namespace
 
 class HugeLinesTest : public QObject {
@@ -91,25 +83,14 @@ private:
 
     bool see(const RunningGame& game, const QString& name,
              const std::function<QStringList(const Screenshot&)>& checks) {
-        bool accepted = false;
-        const Screenshot shot =
-            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); },
-                         scaledTimeout(waitLimitMs), &accepted);
-        const QString path =
-            screenshotFolder() + QStringLiteral("/huge-") + name + QStringLiteral(".png");
-        shot.save(path);
-        if (!accepted)
-            qWarning().noquote() << "screenshot:" << path << "\n  "
-                                 << checks(shot).join(QStringLiteral("\n  "));
-        return accepted;
+        return seeOnScreen(game, QStringLiteral("huge-") + name, checks,
+                           scaledTimeout(waitLimitMs));
     }
 
 private slots:
     void initTestCase() {
-        QVERIFY2(
-            QFileInfo(programPath()).isExecutable(),
-            qPrintable(
-                QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
+        QString error;
+        QVERIFY2(programRunnable(&error), qPrintable(error));
     }
 
     void windowKeepsAnswering_data() {
@@ -170,7 +151,7 @@ private slots:
         QVERIFY(game.click(loadButton.center()));
         QThread::msleep(pressFeedbackMs);
         const qint64 checkClickedAfterLoad = clock.elapsed();
-        QVERIFY(game.click(checkBoxSpot()));
+        QVERIFY(game.click(checkBoxSpot));
         const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock, &seen);
         seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
                   QStringLiteral("-1-loaded.png"));
@@ -183,7 +164,7 @@ private slots:
         }));
 
         // Untick, so that the tick after Plaatsen is a fresh one.
-        QVERIFY(game.click(checkBoxSpot()));
+        QVERIFY(game.click(checkBoxSpot));
         QVERIFY2(waitForTick(game, untickedLook, false, clock, &seen) >= 0,
                  "the check box did not untick");
 
@@ -191,7 +172,7 @@ private slots:
         QVERIFY(game.click(makeButton.center()));
         QThread::msleep(pressFeedbackMs);
         const qint64 checkClickedAfterMake = clock.elapsed();
-        QVERIFY(game.click(checkBoxSpot()));
+        QVERIFY(game.click(checkBoxSpot));
         const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock, &seen);
         seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
                   QStringLiteral("-2-made.png"));

@@ -43,10 +43,6 @@ FileFingerprint fingerprint(const QString& path) {
     return {sha256Of(path), std::filesystem::last_write_time(path.toStdString())};
 }
 
-QString programPath() {
-    return qEnvironmentVariable("KRINGWOORD_PROGRAM");
-}
-
 QString wordFilePath() {
     return QFileInfo(programPath()).dir().filePath(QStringLiteral("Data/Woorden.txt"));
 }
@@ -57,34 +53,18 @@ class PlayerTest : public QObject {
     Q_OBJECT
 
 private:
-    // Polls the screen until `checks` finds nothing wrong; saves the last
-    // picture under `name` and fails with what was wrong if it never came right.
-    bool see(RunningGame& game, const QString& name,
+    // seeOnScreen with this test's picture names and time limit.
+    bool see(const RunningGame& game, const QString& name,
              const std::function<QStringList(const Screenshot&)>& checks,
              Screenshot* seen = nullptr) {
-        bool accepted = false;
-        const Screenshot shot =
-            game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); },
-                         scaledTimeout(5000), &accepted);
-        const QString path =
-            screenshotFolder() + QStringLiteral("/player-") + name + QStringLiteral(".png");
-        shot.save(path);
-        if (seen)
-            *seen = shot;
-        if (!accepted) {
-            qWarning().noquote() << "screenshot:" << path << "\n  "
-                                 << checks(shot).join(QStringLiteral("\n  "));
-            return false;
-        }
-        return true;
+        return seeOnScreen(game, QStringLiteral("player-") + name, checks, scaledTimeout(5000),
+                           seen);
     }
 
 private slots:
     void initTestCase() {
-        QVERIFY2(
-            QFileInfo(programPath()).isExecutable(),
-            qPrintable(
-                QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath())));
+        QString error;
+        QVERIFY2(programRunnable(&error), qPrintable(error));
         qInfo().noquote() << "X server" << qEnvironmentVariable("DISPLAY") << "; screenshots in"
                           << screenshotFolder();
     }
@@ -174,7 +154,7 @@ private slots:
         }));
 
         // 4. The check box: the order numbers and the word show.
-        QVERIFY(game.click(QPoint(checkBox.left() + 7, checkBox.center().y())));
+        QVERIFY(game.click(checkBoxSpot));
         QVERIFY(see(game, QStringLiteral("4-solution"), [&](const Screenshot& s) {
             return screen_checks::board(s) + screen_checks::lettersInAllCells(s) +
                    screen_checks::orderNumbersShown(s) + screen_checks::countShown(s) +

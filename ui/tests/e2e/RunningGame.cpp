@@ -1,6 +1,7 @@
 #include "RunningGame.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QProcessEnvironment>
@@ -22,12 +23,39 @@ int scaledTimeout(int milliseconds) {
     return sanitizerBuild ? milliseconds * 4 : milliseconds;
 }
 
+QString programPath() {
+    return qEnvironmentVariable("KRINGWOORD_PROGRAM");
+}
+
+bool programRunnable(QString* error) {
+    if (QFileInfo(programPath()).isExecutable())
+        return true;
+    *error = QStringLiteral("no program at \"%1\" (KRINGWOORD_PROGRAM)").arg(programPath());
+    return false;
+}
+
 QString screenshotFolder() {
     QString folder = qEnvironmentVariable("KRINGWOORD_E2E_SCREENSHOTS");
     if (folder.isEmpty())
         folder = QDir::current().filePath(QStringLiteral("e2e-screenshots"));
     QDir().mkpath(folder);
     return folder;
+}
+
+bool seeOnScreen(const RunningGame& game, const QString& name,
+                 const std::function<QStringList(const Screenshot&)>& checks, int timeoutMs,
+                 Screenshot* seen) {
+    bool accepted = false;
+    const Screenshot shot = game.waitFor([&](const Screenshot& s) { return checks(s).isEmpty(); },
+                                         timeoutMs, &accepted);
+    const QString path = screenshotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
+    shot.save(path);
+    if (seen)
+        *seen = shot;
+    if (!accepted)
+        qWarning().noquote() << "screenshot:" << path << "\n  "
+                             << checks(shot).join(QStringLiteral("\n  "));
+    return accepted;
 }
 
 RunningGame::RunningGame(QString display) : xdotool_(display), display_(std::move(display)) {}

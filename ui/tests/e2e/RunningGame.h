@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -75,5 +76,18 @@ inline constexpr bool sanitizerBuild = false;
 // How long waits may take: sanitizer builds run several times slower.
 int scaledTimeout(int milliseconds);
 
+// The game program under test, as KRINGWOORD_PROGRAM names it.
+QString programPath();
+// Whether that program can be run; if not, says why in `error`.
+bool programRunnable(QString* error);
+
 // Where the end-to-end tests leave their screenshots.
 QString screenshotFolder();
+
+// Grabs the screen until `checks` finds nothing wrong or `timeoutMs` has
+// passed, and saves the last picture as <screenshot folder>/<name>.png (and in
+// `seen` if given). If it never came right, warns with the picture's path and
+// what was wrong, and returns false.
+bool seeOnScreen(const RunningGame& game, const QString& name,
+                 const std::function<QStringList(const Screenshot&)>& checks, int timeoutMs,
+                 Screenshot* seen = nullptr);

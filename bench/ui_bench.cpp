@@ -82,7 +82,7 @@ void ReadAndDecodeWordFileAlone(benchmark::State& state) {
     const std::string folder = QFile::encodeName(BuildFolder()).toStdString();
     for (auto _ : state) {
         std::size_t lines = 0;
-        kring::ReadWordFile(folder, "Woorden", [&](std::u16string&& line) {
+        kring::ReadWordFile(folder, "Woorden", [&](std::u16string_view line) {
             benchmark::DoNotOptimize(line.data());
             ++lines;
             return true;

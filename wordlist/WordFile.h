@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 
 namespace kring {
 
@@ -31,10 +30,6 @@ std::string WordFilePath(std::string_view appFolder, std::string_view baseName);
 // false to stop the reading.
 template <class Sink>
 concept LineSink = std::is_invocable_r_v<bool, Sink&, std::u16string_view>;
-
-// Takes one line as a string of its own.
-template <class Sink>
-concept LineStringSink = !LineSink<Sink> && std::is_invocable_r_v<bool, Sink&, std::u16string&&>;
 
 // Reads the word file line by line, decoding Windows-1252, and hands each line
 // to onLine(std::u16string_view) as soon as it is complete; onLine returns
@@ -146,15 +141,6 @@ WordFileResult ReadWordFile(std::string_view appFolder, std::string_view baseNam
             return WordFileResult::ReadFailed;
         }
     }
-}
-
-// The same for a sink that takes each line as a string of its own: each line
-// costs one more copy, which throws std::bad_alloc if memory runs out.
-template <LineStringSink Sink>
-WordFileResult ReadWordFile(std::string_view appFolder, std::string_view baseName, Sink&& onLine) {
-    return ReadWordFile(appFolder, baseName, [&onLine](std::u16string_view line) {
-        return onLine(std::u16string(line));
-    });
 }
 
 } // namespace kring

@@ -458,7 +458,7 @@ private slots:
     void lettersFitInsideTheFrame_data() {
         QTest::addColumn<QString>("letter");
         std::set<char16_t> letters;
-        kring::ReadWordFile(KRINGWOORD_SOURCE_DIR, "Woorden", [&](std::u16string&& line) {
+        kring::ReadWordFile(KRINGWOORD_SOURCE_DIR, "Woorden", [&](std::u16string_view line) {
             letters.insert(line.begin(), line.end());
             return true;
         });

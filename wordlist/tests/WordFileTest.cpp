@@ -93,31 +93,22 @@ private:
     fs::path root_;
 };
 
-// A sink sees each line's text in place, or as a string of its own.
-enum class Sink { View, String };
-
 struct Outcome {
     WordFileResult result;
     std::vector<std::u16string> lines;
 };
 
 // acceptCount: the sink refuses every line after that many.
-Outcome Read(const std::string& appFolder, Sink sink = Sink::View,
-             const std::string& name = "Woorden", std::size_t acceptCount = SIZE_MAX) {
+Outcome Read(const std::string& appFolder, const std::string& name = "Woorden",
+             std::size_t acceptCount = SIZE_MAX) {
     Outcome outcome;
-    const auto keep = [&](std::u16string_view line) {
+    outcome.result = ReadWordFile(appFolder, name, [&](std::u16string_view line) {
         if (outcome.lines.size() == acceptCount) {
             return false;
         }
         outcome.lines.emplace_back(line);
         return true;
-    };
-    if (sink == Sink::View) {
-        outcome.result = ReadWordFile(appFolder, name, keep);
-    } else {
-        outcome.result =
-            ReadWordFile(appFolder, name, [&](std::u16string&& line) { return keep(line); });
-    }
+    });
     return outcome;
 }
 
@@ -205,16 +196,13 @@ TEST(WordFile, SplitsLines) {
          Letters(62) + "\r\n" + Letters(62) + "\r\n",
          {Letters(62), Letters(62)}},
     };
-    for (const Sink sink : {Sink::View, Sink::String}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.name) +
-                         (sink == Sink::View ? ", sink takes a view" : ", sink takes a string"));
-            const AppFolder app;
-            app.write(c.bytes);
-            const Outcome outcome = Read(app.path(), sink);
-            EXPECT_EQ(outcome.result, WordFileResult::Complete);
-            EXPECT_EQ(outcome.lines, Widen(c.lines));
-        }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AppFolder app;
+        app.write(c.bytes);
+        const Outcome outcome = Read(app.path());
+        EXPECT_EQ(outcome.result, WordFileResult::Complete);
+        EXPECT_EQ(outcome.lines, Widen(c.lines));
     }
 }
 
@@ -293,7 +281,7 @@ TEST(WordFile, OpensOnlyRegularFiles) {
 TEST(WordFile, NameWithNulOpensNothing) {
     const AppFolder app;
     app.write("AAP\r\n", "Woorden");
-    EXPECT_EQ(Read(app.path(), Sink::View, "Woorden\0.bak"s).result, WordFileResult::NotOpened);
+    EXPECT_EQ(Read(app.path(), "Woorden\0.bak"s).result, WordFileResult::NotOpened);
     EXPECT_EQ(Read(app.path() + "\0/elders"s).result, WordFileResult::NotOpened);
 }
 
@@ -317,7 +305,7 @@ TEST(WordFile, PathIsFolderDataNameTxt) {
 TEST(WordFile, DoubledSeparatorStillFindsTheFile) {
     const AppFolder app;
     app.write("AAP\r\n", "Ander");
-    const Outcome outcome = Read(app.path() + "/", Sink::View, "Ander");
+    const Outcome outcome = Read(app.path() + "/", "Ander");
     EXPECT_EQ(outcome.result, WordFileResult::Complete);
     EXPECT_EQ(outcome.lines, std::vector<std::u16string>{u"AAP"});
 }
@@ -325,7 +313,7 @@ TEST(WordFile, DoubledSeparatorStillFindsTheFile) {
 TEST(WordFile, RefusedLineKeepsEarlierLinesAndNextReadStartsAfresh) {
     const AppFolder app;
     app.write("AAP\r\nNOOT\r\nMIES\r\nWIM\r\n");
-    const Outcome refused = Read(app.path(), Sink::View, "Woorden", 2);
+    const Outcome refused = Read(app.path(), "Woorden", 2);
     EXPECT_EQ(refused.result, WordFileResult::Refused);
     EXPECT_EQ(refused.lines, (std::vector<std::u16string>{u"AAP", u"NOOT"}));
 

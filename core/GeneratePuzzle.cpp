@@ -33,6 +33,16 @@ constexpr PrintedLetter SpecialLetters[] = {
 
 constexpr float DefaultOffsetX = 23;
 
+// A special letter as listed; any other, or none, as it is at the default place.
+PrintedLetter Printed(std::u16string_view letter) {
+    for (const PrintedLetter& special : SpecialLetters) {
+        if (letter == special.letter) {
+            return special;
+        }
+    }
+    return {letter, letter, DefaultOffsetX};
+}
+
 } // namespace
 
 Puzzle GeneratePuzzle(const WordList& words, RandomSource& random) {
@@ -79,20 +89,15 @@ std::array<Placement, 8> MakePlacements(std::u16string_view foldedWord, int layo
     const std::string_view cells = KnightCycles(layout);
     std::array<Placement, 8> placements;
     for (std::size_t i = 0; i < placements.size(); ++i) {
-        Placement& placement = placements[i];
-        placement.OrderNumber = static_cast<int>(i) + 1;
-        placement.Cell = static_cast<std::uint8_t>(cells[i] - '0');
-        const std::u16string_view letter =
-            i < foldedWord.size() ? foldedWord.substr(i, 1) : std::u16string_view{};
-        placement.Text = letter;
-        placement.OffsetX = DefaultOffsetX;
-        placement.OffsetY = 2;
-        for (const PrintedLetter& special : SpecialLetters) {
-            if (letter == special.letter) {
-                placement.Text = special.text;
-                placement.OffsetX = special.offsetX;
-            }
-        }
+        const PrintedLetter printed =
+            Printed(i < foldedWord.size() ? foldedWord.substr(i, 1) : std::u16string_view{});
+        placements[i] = Placement{
+            .Cell = static_cast<std::uint8_t>(cells[i] - '0'),
+            .OrderNumber = static_cast<int>(i) + 1,
+            .Text = std::u16string(printed.text),
+            .OffsetX = printed.offsetX,
+            .OffsetY = 2,
+        };
     }
     return placements;
 }

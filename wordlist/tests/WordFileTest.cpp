@@ -47,12 +47,17 @@ void* operator new(std::size_t size) {
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return Allocate(size);
 }
+// The operator new above takes its blocks from malloc, so free is right here;
+// GCC pairs operator new with operator delete only and would warn.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* block) noexcept {
     std::free(block);
 }
 void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
+#pragma GCC diagnostic pop
 
 namespace kring {
 namespace {
@@ -112,10 +117,18 @@ Outcome Read(const std::string& appFolder, const std::string& name = "Woorden",
     return outcome;
 }
 
+// The text of line i in Lines().
+std::string LineText(std::size_t i) {
+    std::string text = "W";
+    text += std::to_string(i);
+    return text;
+}
+
 std::string Lines(int count, const std::string& lineEnd) {
     std::string bytes;
     for (int i = 0; i < count; ++i) {
-        bytes += "W" + std::to_string(i) + lineEnd;
+        bytes += LineText(static_cast<std::size_t>(i));
+        bytes += lineEnd;
     }
     return bytes;
 }
@@ -247,7 +260,7 @@ TEST(WordFile, StopsAfterTheLastLineTheListCanHold) {
         EXPECT_EQ(outcome.result, c.result);
         ASSERT_EQ(outcome.lines.size(), c.lineCount);
         EXPECT_EQ(outcome.lines.front(), u"W0");
-        EXPECT_EQ(outcome.lines.back(), Widen("W" + std::to_string(c.lineCount - 1)));
+        EXPECT_EQ(outcome.lines.back(), Widen(LineText(c.lineCount - 1)));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/ClockSeededRandom.h"
 #include "core/GeneratePuzzle.h"
-#include "core/WordList.h"
+#include "core/tests/VectorWordList.h"
 #include "wordlist/WordFile.h"
 
 #include <benchmark/benchmark.h>
@@ -38,18 +38,6 @@ std::vector<std::u16string> ShippedWords() {
     });
     return words;
 }
-
-class VectorWordList final : public kring::WordList {
-public:
-    explicit VectorWordList(std::vector<std::u16string> words) : words_(std::move(words)) {}
-    std::int16_t count() const override { return static_cast<std::int16_t>(words_.size()); }
-    std::u16string item(int index) const override {
-        return words_.at(static_cast<std::size_t>(index));
-    }
-
-private:
-    std::vector<std::u16string> words_;
-};
 
 // The reader's own work: every line decoded and handed over. The sink adds up
 // the lengths and the last characters, so every line must really reach it with
@@ -129,7 +117,7 @@ BENCHMARK(ReadWordFileBytesOnly)
     ->ReportAggregatesOnly();
 
 void GeneratePuzzleFromShippedWords(benchmark::State& state) {
-    const VectorWordList words(ShippedWords());
+    const kring::test::VectorWordList words(ShippedWords());
     if (words.count() == 0) {
         state.SkipWithError("the word list in <build>/Data could not be read");
         return;

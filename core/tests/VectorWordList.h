@@ -9,6 +9,8 @@
 
 namespace kring::test {
 
+// Words held in a vector. The benchmarks use it too, so it stays free of the
+// test framework.
 class VectorWordList final : public WordList {
 public:
     explicit VectorWordList(std::vector<std::u16string> words) : words_(std::move(words)) {}

@@ -6,41 +6,23 @@
 #include "RunningGame.h"
 #include "ScreenChecks.h"
 
-#include <QCryptographicHash>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 #include <cstdlib>
-#include <filesystem>
 
 using namespace client_layout;
 
 namespace {
 
-QPoint centreOf(QRect r) {
-    return r.center();
-}
-
-QByteArray sha256Of(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
-}
-
 // What the player may not change: the word file's bytes and its modification time.
-struct FileFingerprint {
-    QByteArray sha256;
-    std::filesystem::file_time_type modified;
-    bool operator==(const FileFingerprint&) const = default;
-};
-
-FileFingerprint fingerprint(const QString& path) {
-    return {sha256Of(path), std::filesystem::last_write_time(path.toStdString())};
+std::pair<QByteArray, QDateTime> fingerprint(const QString& path) {
+    QFile file(path);
+    return {file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+            QFileInfo(path).lastModified()};
 }
 
 QString wordFilePath() {
@@ -69,43 +51,27 @@ private slots:
                           << screenshotFolder();
     }
 
-    void windowAsItOpens() {
+    void oneRound() {
+        QVERIFY2(QFileInfo::exists(wordFilePath()),
+                 qPrintable(QStringLiteral("no word file at %1").arg(wordFilePath())));
+        const auto before = fingerprint(wordFilePath());
+
         RunningGame game(qEnvironmentVariable("DISPLAY"));
         QString error;
         QVERIFY2(game.start(programPath(), &error), qPrintable(error));
         QCOMPARE(game.clientSize(), clientSize);
-        // Centred on the 1024 × 768 screen. No window manager draws a frame
-        // here, so a window centred with its frame reckoned in stands a few
-        // pixels higher and further left.
-        const QPoint offCentre = game.clientOrigin() +
-                                 QPoint(clientSize.width() / 2, clientSize.height() / 2) -
-                                 QPoint(512, 384);
+        // Centred on the 1024 × 768 screen, give or take the frame no window
+        // manager draws here.
+        const QPoint offCentre = game.clientOrigin() + QPoint(306, 197) - QPoint(512, 384);
         QVERIFY2(std::abs(offCentre.x()) <= 16 && std::abs(offCentre.y()) <= 16,
-                 qPrintable(QStringLiteral("window at (%1, %2), not centred")
-                                .arg(game.clientOrigin().x())
-                                .arg(game.clientOrigin().y())));
-        QVERIFY(see(game, QStringLiteral("0-start"), screen_checks::startScreen));
-        QVERIFY(game.click(centreOf(cancelButton)));
-        QVERIFY2(game.waitForExit(scaledTimeout(5000)), "Annuleren did not end the program");
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
-    }
-
-    void oneRound() {
-        QVERIFY2(QFileInfo::exists(wordFilePath()),
-                 qPrintable(QStringLiteral("no word file at %1").arg(wordFilePath())));
-        const FileFingerprint before = fingerprint(wordFilePath());
-
-        RunningGame game(qEnvironmentVariable("DISPLAY"));
-        QString error;
-        QVERIFY2(game.start(programPath(), &error), qPrintable(error));
+                 "the window is not centred");
         Screenshot start;
         QVERIFY(see(game, QStringLiteral("0-start"), screen_checks::startScreen, &start));
         const Screenshot untickedLook = start;
         const QImage startCount = start.part(countLabel);
 
         // 1. Plaatsen with no words: the error box, and nothing else changes.
-        QVERIFY(game.click(centreOf(makeButton)));
+        QVERIFY(game.click(makeButton.center()));
         const std::optional<QString> box =
             game.waitForWindow(QStringLiteral("^Error$"), scaledTimeout(5000));
         QVERIFY2(box, "no message box titled \"Error\" after Plaatsen with no words");
@@ -135,7 +101,7 @@ private slots:
         }));
 
         // 2. Load: the list fills and the count shows.
-        QVERIFY(game.click(centreOf(loadButton)));
+        QVERIFY(game.click(loadButton.center()));
         QVERIFY(see(game, QStringLiteral("2-loaded"), [&](const Screenshot& s) {
             QStringList problems = screen_checks::board(s) + screen_checks::emptyCells(s) +
                                    screen_checks::filledWordList(s) + screen_checks::countShown(s) +
@@ -146,7 +112,7 @@ private slots:
         }));
 
         // 3. Plaatsen: a letter in every cell, the order numbers and the word hidden.
-        QVERIFY(game.click(centreOf(makeButton)));
+        QVERIFY(game.click(makeButton.center()));
         QVERIFY(see(game, QStringLiteral("3-puzzle"), [&](const Screenshot& s) {
             return screen_checks::board(s) + screen_checks::lettersInAllCells(s) +
                    screen_checks::orderNumbersHidden(s) + screen_checks::countHidden(s) +
@@ -162,7 +128,7 @@ private slots:
         }));
 
         // 5. Annuleren: the program ends, and ends well.
-        QVERIFY(game.click(centreOf(cancelButton)));
+        QVERIFY(game.click(cancelButton.center()));
         QVERIFY2(game.waitForExit(scaledTimeout(5000)),
                  "Annuleren did not end the program within 5 s");
         QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0,

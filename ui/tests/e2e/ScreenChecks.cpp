@@ -75,20 +75,14 @@ int differingPixels(const Screenshot& a, const Screenshot& b, QRect area) {
 
 QStringList board(const Screenshot& shot) {
     QStringList problems;
-    auto frame = [&](QPoint topLeft, const QString& name) {
-        const QRect r = CellRect(topLeft);
-        expectAll(problems, shot, QRect(r.left(), r.top(), CellSize, 1), Black,
-                  name + QStringLiteral(" top edge"));
-        expectAll(problems, shot, QRect(r.left(), r.bottom(), CellSize, 1), Black,
-                  name + QStringLiteral(" bottom edge"));
-        expectAll(problems, shot, QRect(r.left(), r.top(), 1, CellSize), Black,
-                  name + QStringLiteral(" left edge"));
-        expectAll(problems, shot, QRect(r.right(), r.top(), 1, CellSize), Black,
-                  name + QStringLiteral(" right edge"));
-    };
-    for (int i = 0; i < 8; ++i)
-        frame(CellAt[i], QStringLiteral("cell %1").arg(i));
-    frame(CentreAt, QStringLiteral("centre cell"));
+    for (int i = 0; i <= 8; ++i) {
+        const QRect r = CellRect(i < 8 ? CellAt[i] : CentreAt);
+        const QString name = i < 8 ? QStringLiteral("cell %1 frame").arg(i) : "centre cell frame";
+        for (const QRect& edge :
+             {QRect(r.left(), r.top(), CellSize, 1), QRect(r.left(), r.bottom(), CellSize, 1),
+              QRect(r.left(), r.top(), 1, CellSize), QRect(r.right(), r.top(), 1, CellSize)})
+            expectAll(problems, shot, edge, Black, name);
+    }
 
     // Label1 may carry a one-pixel border; inside it, all that the cells leave is grey.
     expectAll(problems, shot, GreySquare.adjusted(1, 1, -1, -1), Grey,
@@ -98,11 +92,7 @@ QStringList board(const Screenshot& shot) {
     const QRect centreInside = CellRect(CentreAt).adjusted(1, 1, -1, -1);
     for (QPoint corner : {centreInside.topLeft(), centreInside.topRight(),
                           centreInside.bottomLeft(), centreInside.bottomRight()})
-        if (!sameColour(shot.at(corner), Olive))
-            problems << QStringLiteral("centre cell: corner (%1, %2) is %3, not olive")
-                            .arg(corner.x())
-                            .arg(corner.y())
-                            .arg(describe(shot.at(corner)));
+        expectAll(problems, shot, QRect(corner, QSize(1, 1)), Olive, "centre cell corner");
     const int olive = shot.count(centreInside, [](QRgb c) { return sameColour(c, Olive); });
     const int knight = shot.count(centreInside, [](QRgb c) { return darkerThan(c, 70); });
     if (olive < centreInside.width() * centreInside.height() / 3)
@@ -134,27 +124,22 @@ QStringList emptyCells(const Screenshot& shot) {
 }
 
 QStringList emptyWordList(const Screenshot& shot) {
-    QStringList problems;
     const QRect inside = wordList.adjusted(3, 3, -3, -3);
     const int dark = shot.count(inside, [](QRgb c) { return sameColour(c, listColour); });
     if (dark < inside.width() * inside.height() * 95 / 100)
-        problems << QStringLiteral("word list: only %1 of %2 pixels are %3")
-                        .arg(dark)
-                        .arg(inside.width() * inside.height())
-                        .arg(describe(listColour));
-    return problems;
+        return {QStringLiteral("word list: only %1 pixels of its background").arg(dark)};
+    return {};
 }
 
 QStringList filledWordList(const Screenshot& shot) {
-    QStringList problems;
     const QRect inside = wordList.adjusted(3, 3, -3, -3);
     const int dark = shot.count(inside, [](QRgb c) { return sameColour(c, listColour); });
     const int light = shot.count(inside, [](QRgb c) { return lighterThan(c, 200); });
-    if (dark < inside.width() * inside.height() / 3)
-        problems << QStringLiteral("word list: only %1 pixels of its dark background").arg(dark);
-    if (light < 40)
-        problems << QStringLiteral("word list: only %1 light text pixels").arg(light);
-    return problems;
+    if (dark < inside.width() * inside.height() / 3 || light < 40)
+        return {QStringLiteral("word list: %1 background pixels, %2 light text pixels")
+                    .arg(dark)
+                    .arg(light)};
+    return {};
 }
 
 QStringList countShown(const Screenshot& shot) {
@@ -182,44 +167,26 @@ QStringList countHidden(const Screenshot& shot) {
 
 QStringList buttons(const Screenshot& shot) {
     QStringList problems;
-    const struct {
-        QRect rect;
-        const char* name;
-    } faces[] = {{loadButton, "Load"}, {makeButton, "Plaatsen"}, {cancelButton, "Annuleren"}};
-    for (const auto& face : faces) {
-        const QRect r = face.rect;
-        const QString name = QString::fromLatin1(face.name);
-        const int midX = r.left() + r.width() / 2;
-        const int midY = r.top() + r.height() / 2;
-        const struct {
-            QPoint p;
-            const char* where;
-        } border[] = {{{r.left(), midY}, "left"},
-                      {{r.right(), midY}, "right"},
-                      {{midX, r.top()}, "top"},
-                      {{midX, r.bottom()}, "bottom"}};
-        for (const auto& b : border)
-            if (!sameColour(shot.at(b.p), buttonBorderColour, 16))
-                problems << QStringLiteral("%1 button: %2 border at (%3, %4) is %5")
-                                .arg(name, QString::fromLatin1(b.where))
-                                .arg(b.p.x())
-                                .arg(b.p.y())
-                                .arg(describe(shot.at(b.p)));
+    for (const QRect& r : {loadButton, makeButton, cancelButton}) {
+        const QString name = QStringLiteral("button at (%1, %2): ").arg(r.left()).arg(r.top());
+        const QPoint mid = r.center();
+        for (QPoint p : {QPoint(r.left(), mid.y()), QPoint(r.right(), mid.y()),
+                         QPoint(mid.x(), r.top()), QPoint(mid.x(), r.bottom())})
+            if (!sameColour(shot.at(p), buttonBorderColour, 16))
+                problems << name + QStringLiteral("border at (%1, %2) is %3")
+                                       .arg(p.x())
+                                       .arg(p.y())
+                                       .arg(describe(shot.at(p)));
         if (sameColour(shot.at(r.topLeft()), buttonBorderColour, 16))
-            problems << QStringLiteral("%1 button: the corner is not rounded").arg(name);
+            problems << name + "the corner is not rounded";
         const QRgb upper = shot.at(r.left() + 2, r.top() + 3);
         const QRgb lower = shot.at(r.left() + 2, r.bottom() - 3);
-        if (!lighterThan(upper, 228))
-            problems << QStringLiteral("%1 button: upper face is %2, not near white")
-                            .arg(name, describe(upper));
-        if (!lighterThan(lower, 198) || lighterThan(lower, 228))
-            problems << QStringLiteral("%1 button: lower face is %2, not light grey")
-                            .arg(name, describe(lower));
-        const int word =
-            shot.count(r.adjusted(2, 2, -2, -2), [](QRgb c) { return darkerThan(c, 90); });
-        if (word < 15)
-            problems
-                << QStringLiteral("%1 button: only %2 dark pixels of its word").arg(name).arg(word);
+        if (!lighterThan(upper, 228) || !lighterThan(lower, 198) || lighterThan(lower, 228))
+            problems << name +
+                            QStringLiteral("face is %1 above, %2 below, not white over light grey")
+                                .arg(describe(upper), describe(lower));
+        if (shot.count(r.adjusted(2, 2, -2, -2), [](QRgb c) { return darkerThan(c, 90); }) < 15)
+            problems << name + "no dark pixels of its word";
     }
     return problems;
 }

@@ -69,9 +69,9 @@ private:
     // Waits until the check box shows `wanted`; returns how long that took on
     // `clock`, or -1 after the time limit.
     qint64 waitForTick(const RunningGame& game, const Screenshot& untickedLook, bool wanted,
-                       const QElapsedTimer& clock, Screenshot* seen) {
+                       const QElapsedTimer& clock) {
         bool accepted = false;
-        *seen = game.waitFor(
+        game.waitFor(
             [&](const Screenshot& s) {
                 return (wanted ? screen_checks::ticked(s, untickedLook)
                                : screen_checks::unticked(s, untickedLook))
@@ -145,16 +145,13 @@ private slots:
         };
 
         // Load, then the check box while the load may still be busy.
-        Screenshot seen;
         QElapsedTimer clock;
         clock.start();
         QVERIFY(game.click(loadButton.center()));
         QThread::msleep(pressFeedbackMs);
         const qint64 checkClickedAfterLoad = clock.elapsed();
         QVERIFY(game.click(checkBoxSpot));
-        const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock, &seen);
-        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
-                  QStringLiteral("-1-loaded.png"));
+        const qint64 loadAnswered = waitForTick(game, untickedLook, true, clock);
         report("Load", loadAnswered, checkClickedAfterLoad);
         QVERIFY2(loadAnswered >= 0,
                  "after Load the check box showed no tick within the time limit");
@@ -165,7 +162,7 @@ private slots:
 
         // Untick, so that the tick after Plaatsen is a fresh one.
         QVERIFY(game.click(checkBoxSpot));
-        QVERIFY2(waitForTick(game, untickedLook, false, clock, &seen) >= 0,
+        QVERIFY2(waitForTick(game, untickedLook, false, clock) >= 0,
                  "the check box did not untick");
 
         clock.restart();
@@ -173,9 +170,7 @@ private slots:
         QThread::msleep(pressFeedbackMs);
         const qint64 checkClickedAfterMake = clock.elapsed();
         QVERIFY(game.click(checkBoxSpot));
-        const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock, &seen);
-        seen.save(screenshotFolder() + QStringLiteral("/huge-") + row +
-                  QStringLiteral("-2-made.png"));
+        const qint64 makeAnswered = waitForTick(game, untickedLook, true, clock);
         const qint64 peak = report("Plaatsen", makeAnswered, checkClickedAfterMake);
         QVERIFY2(makeAnswered >= 0,
                  "after Plaatsen the check box showed no tick within the time limit");

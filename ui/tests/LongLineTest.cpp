@@ -3,6 +3,7 @@
 // exactly as plain Qt draws them.
 
 #include "AppFolder.h"
+#include "BoardLayout.h"
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
@@ -20,14 +21,9 @@
 
 namespace {
 
-const QRgb Beige = qRgb(210, 210, 180);
-const QRgb WordGrey = qRgb(60, 60, 60);
-const QRgb ListDark = qRgb(30, 0, 0);
-const QRect Board(14, 16, 360, 360);
+using namespace board;
 
-void Click(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+const QRgb ListDark = qRgb(30, 0, 0);
 
 // Windows-1252 bytes and the text they stand for, repeated to at least
 // `bytes` bytes: capitals, an accented one, the euro sign, a blank and an LF
@@ -116,7 +112,7 @@ private slots:
         Click(reference.form.LoadKnop);
         Click(reference.form.MakeKnop);
         reference.form.Check1->click();
-        QCOMPARE(screen.copy(Board), Grab(reference.form).copy(Board));
+        QCOMPARE(screen.copy(GreySquare), Grab(reference.form).copy(GreySquare));
     }
 
     // The shipped words, loaded, picked, selected and scrolled to: every

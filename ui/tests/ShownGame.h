@@ -20,3 +20,7 @@ struct ShownGame {
     ScriptedRandom random;
     kring::KringForm form{desktop, random};
 };
+
+inline void Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}

@@ -302,16 +302,6 @@ private slots:
         QCOMPARE(button.top(), savedTop);
     }
 
-    void pressBeyond32BitsStopsBeforeMoving() {
-        Game g;
-        kring::ImageButton& button = *g.form.LoadKnop;
-        button.setLeft(3.0e9f);
-        QVERIFY_THROWS_EXCEPTION(std::overflow_error, kring::PressFeedback(button, g.desktop));
-        QCOMPARE(button.left(), 3.0e9f);
-        QCOMPARE(button.top(), 240.0f);
-        QCOMPARE(g.desktop.eventPasses, 0);
-    }
-
     void checkedArithmetic_data() {
         QTest::addColumn<qint64>("a");
         QTest::addColumn<qint64>("b");

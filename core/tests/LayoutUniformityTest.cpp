@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 
 namespace kring {
@@ -71,10 +70,6 @@ struct SourceCase {
     std::function<std::unique_ptr<RandomSource>()> make;
     bool uniform;
 };
-
-void PrintTo(const SourceCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class LayoutUniformity : public testing::TestWithParam<SourceCase> {};
 

@@ -85,11 +85,8 @@ bool RunningGame::start(const QString& program, QString* error) {
     clock.start();
     const int timeoutMs = scaledTimeout(20000);
     while (window_.isEmpty()) {
-        const Xdotool::Result found =
-            xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                          QStringLiteral("--name"), mainWindowTitle});
-        if (found.ok() && !found.output.isEmpty())
-            window_ = found.output.section(QLatin1Char('\n'), 0, 0);
+        if (const std::optional<QString> found = findWindow(mainWindowTitle))
+            window_ = *found;
         else if (!running()) {
             *error =
                 QStringLiteral("the program ended before its window showed:\n%1").arg(output());
@@ -169,22 +166,21 @@ Screenshot RunningGame::waitFor(const std::function<bool(const Screenshot&)>& ac
     }
 }
 
-bool RunningGame::windowShown(const QString& pattern) const {
+std::optional<QString> RunningGame::findWindow(const QString& pattern) const {
     const Xdotool::Result found =
         xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                       QStringLiteral("--name"), pattern});
-    return found.ok() && !found.output.isEmpty();
+    if (!found.ok() || found.output.isEmpty())
+        return std::nullopt;
+    return found.output.section(QLatin1Char('\n'), 0, 0);
 }
 
 std::optional<QString> RunningGame::waitForWindow(const QString& pattern, int timeoutMs) const {
     QElapsedTimer clock;
     clock.start();
     do {
-        const Xdotool::Result found =
-            xdotool_.run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                          QStringLiteral("--name"), pattern});
-        if (found.ok() && !found.output.isEmpty())
-            return found.output.section(QLatin1Char('\n'), 0, 0);
+        if (std::optional<QString> found = findWindow(pattern))
+            return found;
         QThread::msleep(50);
     } while (clock.elapsed() <= timeoutMs);
     return std::nullopt;

@@ -46,7 +46,8 @@ public:
     // The id of a visible window whose title matches `pattern`, once one shows
     // within `timeoutMs`.
     std::optional<QString> waitForWindow(const QString& pattern, int timeoutMs) const;
-    bool windowShown(const QString& pattern) const;
+    // The id of a visible window whose title matches `pattern`, if one shows now.
+    std::optional<QString> findWindow(const QString& pattern) const;
     // The window's position and size on the screen.
     std::optional<QRect> geometry(const QString& window) const;
 

@@ -170,7 +170,7 @@ private slots:
 
     // --- Grabbed pixels at start ---
 
-    void framesOnAllNineCells() {
+    void startScreen() {
         Game g;
         const QImage screen = Grab(g.form);
         for (int i = 0; i < 8; ++i) {
@@ -180,30 +180,21 @@ private slots:
             QVERIFY(AllColour(screen, cell.adjusted(1, 1, -1, -1), White));
         }
         QVERIFY(RingIsColour(screen, CellRect(CentreAt), Black));
-    }
 
-    void knightOnOlive() {
-        Game g;
-        const QImage screen = Grab(g.form);
+        // An even olive square inside the centre's frame, the dark knight in the middle.
         const QRect inside = CellRect(CentreAt).adjusted(1, 1, -1, -1);
-        // An even olive square inside the frame, the dark knight in the middle.
         QVERIFY(RingIsColour(screen, inside, Olive));
         const int olive = CountColour(screen, inside, Olive);
         QVERIFY2(olive > 108 * 108 / 3 && olive < 108 * 108 * 3 / 4,
                  qPrintable(QString::number(olive)));
-        const QRgb middle = screen.pixel(CentreAt + QPoint(55, 70));
-        QVERIFY(qGray(middle) < 60);
-    }
+        QVERIFY(qGray(screen.pixel(CentreAt + QPoint(55, 70))) < 60);
 
-    void greyAroundAndBetweenTheCells() {
-        Game g;
-        const QImage screen = Grab(g.form);
-        // The 6-pixel gaps between the columns and between the rows.
+        // Grey in the 6-pixel gaps between the columns and between the rows,
+        // and in the margins: 8 pixels left and top, 10 right and bottom.
         for (int x : {132, 248})
             QVERIFY(AllColour(screen, QRect(x, 24, 6, 342), Grey));
         for (int y : {134, 250})
             QVERIFY(AllColour(screen, QRect(22, y, 342, 6), Grey));
-        // The margins: 8 pixels left and top, 10 right and bottom.
         QVERIFY(AllColour(screen, QRect(14, 16, 8, 360), Grey));
         QVERIFY(AllColour(screen, QRect(14, 16, 360, 8), Grey));
         QVERIFY(AllColour(screen, QRect(364, 16, 10, 360), Grey));
@@ -211,17 +202,13 @@ private slots:
         // Beige beyond the square.
         QVERIFY(AllColour(screen, QRect(0, 0, 612, 16), Beige));
         QVERIFY(AllColour(screen, QRect(374, 16, 26, 360), Beige));
-    }
 
-    void rightColumnColours() {
-        Game g;
-        const QImage screen = Grab(g.form);
+        // The right column: the dark list, the count, the check box's caption
+        // on the window's colour, and the grey border of the "Load" picture.
         QVERIFY(CountColour(screen, QRect(400, 16, 120, 228), qRgb(30, 0, 0)) > 110 * 210);
-        QVERIFY(ShowsText(screen, g.form.Label2->geometry(), Beige, qRgb(60, 60, 60)));
-        // The caption beside the box, on the window's colour.
+        QVERIFY(ShowsText(screen, g.form.Label2->geometry(), Beige, WordGrey));
         QVERIFY(ShowsText(screen, g.form.Check1->geometry().adjusted(20, 0, 0, 0), Beige,
                           qRgb(64, 64, 64)));
-        // The button faces: the grey border of the "Load" picture.
         QCOMPARE(screen.pixel(540 + 28, 16), qRgb(112, 112, 112));
     }
 

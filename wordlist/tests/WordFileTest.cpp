@@ -82,7 +82,6 @@ public:
     }
     AppFolder(const AppFolder&) = delete;
     AppFolder& operator=(const AppFolder&) = delete;
-
     std::string path() const { return root_.string(); }
     fs::path data() const { return root_ / "Data"; }
     fs::path wordFile(const std::string& name = "Woorden") const {
@@ -150,14 +149,6 @@ std::u16string Widen(const std::string& bytes) {
     return text;
 }
 
-std::vector<std::u16string> Widen(const std::vector<std::string>& lines) {
-    std::vector<std::u16string> wide;
-    for (const auto& text : lines) {
-        wide.push_back(Widen(text));
-    }
-    return wide;
-}
-
 constexpr std::size_t R = WordFileReadSize;
 
 struct SplitCase {
@@ -212,7 +203,10 @@ TEST(WordFile, SplitsLines) {
         app.write(c.bytes);
         const Outcome outcome = Read(app.path());
         EXPECT_EQ(outcome.result, WordFileResult::Complete);
-        EXPECT_EQ(outcome.lines, Widen(c.lines));
+        std::vector<std::u16string> expected;
+        std::transform(c.lines.begin(), c.lines.end(), std::back_inserter(expected),
+                       [](const std::string& text) { return Widen(text); });
+        EXPECT_EQ(outcome.lines, expected);
     }
 }
 

@@ -11,29 +11,17 @@
 namespace kring {
 namespace {
 
-struct Square {
-    int row;
-    int column;
-};
-
-// Outer cells in reading order; the centre has no index.
-constexpr std::array<Square, 8> CellSquares = {{
-    {0, 0},
-    {0, 1},
-    {0, 2},
-    {1, 0},
-    {1, 2},
-    {2, 0},
-    {2, 1},
-    {2, 2},
-}};
+// Outer cells in reading order; the centre, square 4 of 0..8, has no index.
+int Square(int cell) {
+    return cell < 4 ? cell : cell + 1;
+}
 
 // Cells met going once around the ring clockwise, starting at the top left.
 constexpr std::array<int, 8> ClockwiseRing = {0, 1, 2, 4, 7, 6, 5, 3};
 
 bool IsKnightMove(int from, int to) {
-    const int rows = std::abs(CellSquares[from].row - CellSquares[to].row);
-    const int columns = std::abs(CellSquares[from].column - CellSquares[to].column);
+    const int rows = std::abs(Square(from) / 3 - Square(to) / 3);
+    const int columns = std::abs(Square(from) % 3 - Square(to) % 3);
     return (rows == 1 && columns == 2) || (rows == 2 && columns == 1);
 }
 

@@ -33,16 +33,12 @@ bool writeWordFile(const QString& path, int lines, qint64 letters) {
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray alphabet("KRINGWOORDABCEFHJLMPSTUVXYZ");
-    for (int line = 0; line < lines; ++line) {
-        QByteArray chunk;
-        chunk.reserve(int(mebibyte));
-        for (qint64 i = 0; i < mebibyte; ++i)
-            chunk += alphabet[int((i + line) % alphabet.size())];
-        for (qint64 written = 0; written < letters; written += chunk.size())
-            if (file.write(chunk.constData(), std::min<qint64>(chunk.size(), letters - written)) <
-                0)
-                return false;
-        if (file.write("\r\n", 2) != 2)
+    for (int i = 0; i < lines; ++i) {
+        const qsizetype shift = i % alphabet.size();
+        const QByteArray rotated = alphabet.mid(shift) + alphabet.left(shift);
+        const QByteArray line =
+            rotated.repeated(letters / rotated.size() + 1).left(letters) + "\r\n";
+        if (file.write(line) != line.size())
             return false;
     }
     return true;

@@ -9,8 +9,9 @@
 
 namespace kring::test {
 
-// Hands out the given draws in turn and logs every call: 'S' for a re-seed,
-// 'N' for a draw.
+// Hands out the given draws in turn, from the first again after the last, and
+// logs every call: 'S' for a re-seed, 'N' for a draw. The window's tests use it
+// too, so it stays free of the test framework.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
@@ -18,7 +19,9 @@ public:
     void reseedFromClock() override { calls += 'S'; }
     float next() override {
         calls += 'N';
-        return draws_.at(nextDraw_++);
+        const float r = draws_.at(nextDraw_);
+        nextDraw_ = (nextDraw_ + 1) % draws_.size();
+        return r;
     }
 
     std::string calls;

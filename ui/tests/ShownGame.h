@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakeDesktop.h"
-#include "ScriptedRandom.h"
 
+#include "core/tests/ScriptedRandom.h"
 #include "ui/KringForm.h"
 
 #include <QtTest>
@@ -17,7 +17,7 @@ struct ShownGame {
             qFatal("the window was never shown");
     }
     FakeDesktop desktop;
-    ScriptedRandom random;
+    kring::test::ScriptedRandom random;
     kring::KringForm form{desktop, random};
 };
 

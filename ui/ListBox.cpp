@@ -40,10 +40,7 @@ void ListBox::addItems(const QStringList& items) {
         items_->setStringList(items); // shares the strings, copies nothing
         return;
     }
-    const int first = items_->rowCount();
-    items_->insertRows(first, static_cast<int>(items.size()));
-    for (int i = 0; i < items.size(); ++i)
-        items_->setData(items_->index(first + i), items[i]);
+    items_->setStringList(items_->stringList() + items);
 }
 
 std::int16_t ListBox::listCount() const {

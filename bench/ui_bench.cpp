@@ -45,7 +45,9 @@ QString BuildFolder() {
 class NoWaitDesktop final : public kring::QtDesktop {
 public:
     double monotonicSeconds() override { return seconds_ += 1.0; }
-    QString applicationFolder() override { return BuildFolder(); }
+    std::string applicationFolder() override {
+        return QFile::encodeName(BuildFolder()).toStdString();
+    }
 
 private:
     double seconds_ = 0;

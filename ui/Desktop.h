@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 namespace kring {
@@ -25,8 +27,9 @@ public:
     // does reports hasEnded() from then on, and nothing may act any more.
     virtual void endProgram() = 0;
     virtual bool hasEnded() const = 0;
-    // The folder that holds the program.
-    virtual QString applicationFolder() = 0;
+    // The folder that holds the program, as the file system names it; empty
+    // when it cannot be told.
+    virtual std::string applicationFolder() = 0;
 };
 
 } // namespace kring

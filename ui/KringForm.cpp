@@ -219,8 +219,8 @@ void KringForm::LoadWords(const QString& name) {
     // and the list is told of one insertion instead of one per word.
     QStringList lines;
     try {
-        ReadWordFile(QFile::encodeName(desktop_.applicationFolder()).toStdString(),
-                     QFile::encodeName(name).toStdString(), [&lines](std::u16string_view line) {
+        ReadWordFile(desktop_.applicationFolder(), QFile::encodeName(name).toStdString(),
+                     [&lines](std::u16string_view line) {
                          lines.append(QStringView(line).toString());
                          return true;
                      });

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace kring {
 
@@ -44,8 +45,13 @@ void QtDesktop::endProgram() {
     std::_Exit(0);
 }
 
-QString QtDesktop::applicationFolder() {
-    return QCoreApplication::applicationDirPath();
+std::string QtDesktop::applicationFolder() {
+    // The bytes of the name, whatever the locale makes of them.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    return program.parent_path().native();
 }
 
 } // namespace kring

@@ -12,7 +12,7 @@ public:
     double monotonicSeconds() override;
     [[noreturn]] void endProgram() override;
     bool hasEnded() const override { return false; }
-    QString applicationFolder() override;
+    std::string applicationFolder() override;
 
 private:
     bool busy_ = false;

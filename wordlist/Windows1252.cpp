@@ -28,8 +28,11 @@ constexpr std::array<char16_t, 256> DecodeTable = MakeDecodeTable();
 
 } // namespace
 
-char16_t DecodeWindows1252(unsigned char byte) {
-    return DecodeTable[byte];
+void DecodeWindows1252(std::string_view bytes, std::u16string& text) {
+    text.resize(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text[i] = DecodeTable[static_cast<unsigned char>(bytes[i])];
+    }
 }
 
 } // namespace kring

@@ -3,6 +3,7 @@
 #include "ui/Desktop.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <functional>
@@ -46,7 +47,7 @@ public:
         ended_ = true;
     }
     bool hasEnded() const override { return ended_; }
-    QString applicationFolder() override { return folder_; }
+    std::string applicationFolder() override { return QFile::encodeName(folder_).toStdString(); }
 
     // Runs action once, in the first pass of the next wait.
     void onceDuringWait(std::function<void()> action) {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QScreen>
+#include <QTest>
 #include <QWidget>
 
-// The window as the player sees it, one image pixel per window pixel.
+// The window as the player sees it on the screen, once it has repainted
+// what changed: one image pixel per window pixel.
 inline QImage Grab(QWidget& window) {
-    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QTest::qWait(20); // the list lays out its items on a timer
+    return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Whether the grab matches ui/tests/golden/<name>.png pixel for pixel. When

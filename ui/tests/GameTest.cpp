@@ -139,6 +139,7 @@ private slots:
         QVERIFY(QApplication::overrideCursor());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         desktop.setBusyPointer(true);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         desktop.setBusyPointer(false);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         desktop.setBusyPointer(false);
@@ -217,12 +218,23 @@ private slots:
         Click(g.form.MakeKnop);
         g.form.Check1->click();
         QCOMPARE(g.form.List1->list(0).size(), line.size());
-        QCOMPARE(g.form.Label2->caption().size(), line.size());
+        // The word below the list shares the list's text.
+        QCOMPARE(g.form.Label2->caption().constData(), g.form.List1->list(0).constData());
         QVERIFY(g.form.Label2->width() <= kring::MaxDrawnWidth);
         QVERIFY(g.form.List1->sizeHintForIndex(g.form.List1->model()->index(0, 0)).width() <=
                 kring::MaxDrawnWidth);
+        const QImage screen = Grab(g.form);
         const QRect shown = g.form.Label2->geometry().intersected(g.form.rect());
-        QVERIFY(CountColour(Grab(g.form), shown, qRgb(210, 210, 180)) < shown.width() * shown.height() * 3 / 4);
+        QVERIFY(CountColour(screen, shown, qRgb(210, 210, 180)) < shown.width() * shown.height() * 3 / 4);
+        QVERIFY(CountColour(screen, g.form.List1->geometry(), qRgb(230, 230, 230)) > 100);
+    }
+
+    void theListCountsInSixteenBits() {
+        kring::ListBox list(nullptr);
+        list.addItems(QStringList(32767, "W"));
+        QCOMPARE(list.listCount(), 32767);
+        list.addItems({"W"});
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, list.listCount());
     }
 
     void drawnPrefix_data() {

@@ -119,9 +119,9 @@ private slots:
 
     void clicksNeedAPressAndAReleaseInside() {
         ShownGame g;
-        QTest::mouseRelease(g.form.MakeKnop, Qt::LeftButton);
         QTest::mousePress(g.form.MakeKnop, Qt::LeftButton);
         QTest::mouseRelease(g.form.MakeKnop, Qt::LeftButton, {}, QPoint(-5, 5));
+        QTest::mouseRelease(g.form.MakeKnop, Qt::LeftButton);
         QTest::mouseClick(g.form.MakeKnop, Qt::RightButton);
         QVERIFY(g.desktop.log.isEmpty());
         Click(g.form.MakeKnop);
@@ -146,6 +146,15 @@ private slots:
         QCOMPARE(during, fromTheDesktop ? QPoint() : QPoint(532, 354));
         QVERIFY(!g.form.isVisible());
         QCOMPARE(g.desktop.log, QStringList({"end"}));
+    }
+
+    void anAutoSizedLabelFitsItsCaptionInAnyFont() {
+        ShownGame g;
+        const int width = g.form.Label2->width();
+        QFont larger = g.form.Label2->font();
+        larger.setPixelSize(22);
+        g.form.Label2->setFont(larger);
+        QVERIFY(g.form.Label2->width() > 3 * width / 2);
     }
 
     void anOverflowStopsTheHandler() {

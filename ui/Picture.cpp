@@ -40,6 +40,17 @@ QIcon PictureIcon(const QString& path) {
     return icon;
 }
 
+QPixmap PictureForRatio(const QString& path, qreal ratio,
+                        const std::function<QImage(qreal ratio)>& draw) {
+    if (ratio == 1.0)
+        return ReadPicture(path);
+    if (ratio == 2.0)
+        return ReadPicture(AtTwoX(path));
+    QPixmap drawn = QPixmap::fromImage(draw(ratio));
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
+}
+
 QSize PictureSize(const QString& path) {
     QImageReader reader(path);
     ReadAsPng(reader);

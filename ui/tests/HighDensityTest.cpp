@@ -31,7 +31,7 @@ private slots:
 
     void buttonShowsTheDensePicture() {
         QWidget window;
-        kring::ImageButton button(":/images/load.png", &window);
+        kring::ImageButton button(":/images/load.png", "Load", &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(button.size(), QSize(56, 22));

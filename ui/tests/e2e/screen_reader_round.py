@@ -1,0 +1,185 @@
+#!/usr/bin/python3
+"""One round of the game as a screen-reader user plays it, on a private X server.
+
+Starts Xvfb, a D-Bus session and the accessibility bus, runs the game from
+another working folder and works it through AT-SPI alone: the buttons, the
+list and the count label are checked, Load, Plaatsen, the reveal and
+Annuleren are pressed, and the cells must tell their letters but not their
+order numbers nor the word until the reveal. Then the game is started again
+and its X window destroyed by this client: the game must end with status 0.
+
+Usage: screen_reader_round.py PROGRAM [--screenshot FILE]
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def wait_for(what, check, seconds=20.0):
+    deadline = time.monotonic() + seconds
+    while True:
+        result = check()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            sys.exit(f"FAIL: {what}")
+        time.sleep(0.1)
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+         "-nolisten", "tcp", "-noreset"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as numbers:
+        number = numbers.readline().strip()
+    if not number:
+        sys.exit("FAIL: Xvfb did not start")
+    return xvfb, ":" + number
+
+
+def start_session_bus():
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, text=True)
+    return bus, bus.stdout.readline().strip()
+
+
+def descendants(node):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def named(app, role, name):
+    return [a for a in descendants(app) if a.getRoleName() == role and a.name == name]
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    action.doAction(names.index("press") if "press" in names else 0)
+
+
+def play_round(program, screenshot):
+    import pyatspi
+
+    game = subprocess.Popen([program], cwd=tempfile.gettempdir())
+
+    def find_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.get_process_id() == game.pid:
+                return app
+        return None
+
+    app = wait_for("the game on the accessibility bus", find_app)
+    buttons = {}
+    for word, tip in (("Load", "Woorden inladen (Ctrl+L)"),
+                      ("Plaatsen", "Maak Kringwoord (Ctrl+N, F2)"),
+                      ("Annuleren", "Sluiten (Ctrl+Q)")):
+        found = wait_for(f"a push button named {word}",
+                         lambda: named(app, "push button", word))
+        buttons[word] = found[0]
+        if found[0].description != tip:
+            sys.exit(f"FAIL: {word} is described as {found[0].description!r}")
+    if not [a for a in descendants(app) if a.name == "Woorden" and "list" in a.getRoleName()]:
+        sys.exit("FAIL: no list named Woorden")
+    count = wait_for("the count label", lambda: [a for a in descendants(app) if a.name == "0 Woorden"])[0]
+
+    # The outer cells are the 110-pixel squares with their number label inside.
+    def cells():
+        squares = [a for a in descendants(app) if a.childCount == 1 and
+                   a.queryComponent().getSize() == (110, 110)]
+        return squares if len(squares) == 8 else None
+
+    outer = wait_for("the eight outer cells", cells)
+    if any(c.name or c.getChildAtIndex(0).name for c in outer):
+        sys.exit("FAIL: the empty board tells something")
+
+    press(buttons["Load"])
+    wait_for("the count after Load", lambda: count.name == "18000 Woorden")
+    press(buttons["Plaatsen"])
+    # Every word has at least seven letters once "IJ" is folded into one.
+    wait_for("letters in the cells", lambda: sum(bool(c.name) for c in outer) >= 7)
+    if any(c.getChildAtIndex(0).name for c in outer) or count.name:
+        sys.exit("FAIL: the order numbers or the word are told before the reveal")
+
+    check = wait_for("the reveal box", lambda: named(app, "check box", "Oplossing laten zien"))[0]
+    press(check)
+    wait_for("the numbers after the reveal",
+             lambda: all(c.getChildAtIndex(0).name for c in outer) and count.name)
+    letters = {int(c.getChildAtIndex(0).name): c.name for c in outer}
+    word = "".join(letters[n] for n in range(1, 9))
+    if sorted(letters) != list(range(1, 9)) or not count.name.startswith(word):
+        sys.exit(f"FAIL: the cells spell {word!r} but the word is {count.name!r}")
+    if screenshot:
+        subprocess.run(["import", "-window", "root", screenshot], check=True)
+
+    press(buttons["Annuleren"])
+    status = game.wait(timeout=20)
+    if status != 0:
+        sys.exit(f"FAIL: Annuleren ended the game with status {status}")
+
+
+def destroy_window(program):
+    from Xlib import display
+
+    game = subprocess.Popen([program], cwd=tempfile.gettempdir())
+    screen = display.Display()
+
+    def game_window():
+        found = subprocess.run(["xdotool", "search", "--pid", str(game.pid), "--name", r"^Kringwoord \("],
+                               capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+
+    window = screen.create_resource_object("window", int(wait_for("the game's window", game_window)))
+    window.destroy()
+    screen.sync()
+    try:
+        status = game.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        game.kill()
+        sys.exit("FAIL: the game runs on without its window")
+    if status != 0:
+        sys.exit(f"FAIL: the destroyed window ended the game with status {status}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--screenshot", help="a PNG of the screen after the reveal")
+    args = parser.parse_args()
+    program = os.path.abspath(args.program)
+
+    started = []
+    try:
+        xvfb, number = start_xvfb()
+        started.append(xvfb)
+        bus, address = start_session_bus()
+        started.append(bus)
+        os.environ.update({
+            "DISPLAY": number,
+            "DBUS_SESSION_BUS_ADDRESS": address,
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        })
+        started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
+        play_round(program, args.screenshot and os.path.abspath(args.screenshot))
+        destroy_window(program)
+        print("PASS")
+    finally:
+        for process in reversed(started):
+            process.terminate()
+            process.wait()
+
+
+if __name__ == "__main__":
+    main()

@@ -10,6 +10,7 @@
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/PictureBox.h"
+#include "ui/QtDesktop.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -145,6 +147,22 @@ private slots:
         QCOMPARE(g.form.Label2->caption(), "WIJNGAARD");
         QTest::keyClick(&g.form, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "end"}));
+    }
+
+    // With the real clock, the wait sleeps; a click that comes meanwhile still
+    // runs inside it, and the button ends where it stood.
+    void realWaitRunsAClickInside() {
+        kring::QtDesktop desktop;
+        kring::test::ScriptedRandom random{{0.0f}};
+        kring::KringForm form(desktop, random);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.List1->addItems({"WIJNGAARD"});
+        const QPoint at = form.MakeKnop->pos();
+        QTimer::singleShot(50, form.MakeKnop, [&] { QTest::mouseClick(form.MakeKnop, Qt::LeftButton); });
+        QTest::mouseClick(form.MakeKnop, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(random.calls), "SNSNSNSN"); // two puzzles made
+        QCOMPARE(form.MakeKnop->pos(), at);
     }
 
     void screenReadersGetNamesButNotTheAnswer() {

@@ -3,8 +3,8 @@
 
 Starts Xvfb, a D-Bus session and the accessibility bus, runs the game from
 another working folder and works it through AT-SPI alone: the buttons, the
-list and the count label are checked, Load, Plaatsen, the reveal and
-Annuleren are pressed, and the cells must tell their letters but not their
+list and the count label are checked, Load, Plaatsen, the reveal, and
+Plaatsen with Annuleren close behind are pressed, and the cells must tell their letters but not their
 order numbers nor the word until the reveal. Then the game is started again
 and its X window destroyed by this client: the game must end with status 0.
 
@@ -123,6 +123,8 @@ def play_round(program, screenshot):
     if screenshot:
         subprocess.run(["import", "-window", "root", screenshot], check=True)
 
+    # Annuleren while Plaatsen still waits: the close runs inside that wait.
+    press(buttons["Plaatsen"])
     press(buttons["Annuleren"])
     status = game.wait(timeout=20)
     if status != 0:

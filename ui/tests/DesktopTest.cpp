@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -131,15 +130,8 @@ private slots:
             QVERIFY(tabs < 5);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        // The focus mark shows on Load, and nowhere else.
-        const QImage focused = g.grab();
         const QRect load = g.form.LoadKnop->geometry();
-        QVERIFY(focused.copy(load) != before.copy(load));
-        const auto withoutLoad = [&load](QImage image) {
-            QPainter(&image).fillRect(load, Qt::black);
-            return image;
-        };
-        QCOMPARE(withoutLoad(focused), withoutLoad(before));
+        QVERIFY(g.grab().copy(load) != before.copy(load)); // the focus mark
 
         QTest::keyClick(g.form.LoadKnop, Qt::Key_Space);
         QCOMPARE(g.form.Label2->caption(), "1 Woorden");

@@ -15,8 +15,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -119,12 +117,8 @@ private slots:
     }
 
     void keyboardAlone() {
-        QTemporaryDir folder;
-        QDir(folder.path()).mkpath("Data");
-        QFile words(folder.filePath("Data/Woorden.txt"));
-        QVERIFY(words.open(QIODevice::WriteOnly) && words.write("WIJNGAARD\r\n") > 0);
-        words.close();
-        Game g(folder.path());
+        const QTemporaryDir noWordFile;
+        Game g(noWordFile.path());
         const QImage before = g.grab();
         for (int tabs = 0; !g.form.LoadKnop->hasFocus(); ++tabs) {
             QVERIFY(tabs < 5);
@@ -133,12 +127,12 @@ private slots:
         const QRect load = g.form.LoadKnop->geometry();
         QVERIFY(g.grab().copy(load) != before.copy(load)); // the focus mark
 
+        // Load finds no word file, so Plaatsen shows its message.
         QTest::keyClick(g.form.LoadKnop, Qt::Key_Space);
-        QCOMPARE(g.form.Label2->caption(), "1 Woorden");
+        QCOMPARE(g.desktop.log, (QStringList{"busy", "default"}));
         QTest::keyClick(&g.form, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(g.form.Label2->caption(), "WIJNGAARD");
         QTest::keyClick(&g.form, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "end"}));
+        QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "message", "end"}));
     }
 
     // With the real clock, the wait sleeps; a click that comes meanwhile still

@@ -1,12 +1,7 @@
 #!/usr/bin/python3
-"""One round of the game as a screen-reader user plays it, on a private X server.
-
-Starts Xvfb, a D-Bus session and the accessibility bus, runs the game from
-another working folder and works it through AT-SPI alone: the buttons, the
-list and the count label are checked, Load, Plaatsen, the reveal, and
-Plaatsen with Annuleren close behind are pressed, and the cells must tell their letters but not their
-order numbers nor the word until the reveal. Then the game is started again
-and its X window destroyed by this client: the game must end with status 0.
+"""One round of the game as a screen-reader user plays it, through AT-SPI on a
+private X server, run from another working folder; then a second game whose
+X window this client destroys. Both must end with status 0.
 
 Usage: screen_reader_round.py PROGRAM [--screenshot FILE]
 """
@@ -30,24 +25,14 @@ def wait_for(what, check, seconds=20.0):
         time.sleep(0.1)
 
 
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-         "-nolisten", "tcp", "-noreset"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as numbers:
-        number = numbers.readline().strip()
-    if not number:
-        sys.exit("FAIL: Xvfb did not start")
-    return xvfb, ":" + number
-
-
-def start_session_bus():
-    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                           stdout=subprocess.PIPE, text=True)
-    return bus, bus.stdout.readline().strip()
+def expect_status_0(game, after):
+    try:
+        status = game.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        game.kill()
+        status = "none: it runs on"
+    if status != 0:
+        sys.exit(f"FAIL: status after {after}: {status}")
 
 
 def descendants(node):
@@ -115,9 +100,7 @@ def play_round(program, screenshot):
     # Annuleren while Plaatsen still waits: the close runs inside that wait.
     press(buttons["Plaatsen"])
     press(buttons["Annuleren"])
-    status = game.wait(timeout=20)
-    if status != 0:
-        sys.exit(f"FAIL: Annuleren ended the game with status {status}")
+    expect_status_0(game, "Annuleren")
 
 
 def destroy_window(program):
@@ -134,13 +117,7 @@ def destroy_window(program):
     window = screen.create_resource_object("window", int(wait_for("the game's window", game_window)))
     window.destroy()
     screen.sync()
-    try:
-        status = game.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        game.kill()
-        sys.exit("FAIL: the game runs on without its window")
-    if status != 0:
-        sys.exit(f"FAIL: the destroyed window ended the game with status {status}")
+    expect_status_0(game, "its window was destroyed")
 
 
 def main():
@@ -148,21 +125,26 @@ def main():
     parser.add_argument("program")
     parser.add_argument("--screenshot", help="a PNG of the screen after the reveal")
     args = parser.parse_args()
-    program = os.path.abspath(args.program)
 
     started = []
     try:
-        xvfb, number = start_xvfb()
-        started.append(xvfb)
-        bus, address = start_session_bus()
-        started.append(bus)
+        # Xvfb writes its display number to the pipe once it takes clients.
+        read_end, write_end = os.pipe()
+        started.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write_end)
+        with os.fdopen(read_end) as numbers:
+            os.environ["DISPLAY"] = ":" + numbers.readline().strip()
+        started.append(subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        stdout=subprocess.PIPE, text=True))
         os.environ.update({
-            "DISPLAY": number,
-            "DBUS_SESSION_BUS_ADDRESS": address,
+            "DBUS_SESSION_BUS_ADDRESS": started[-1].stdout.readline().strip(),
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
         started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
+        program = os.path.abspath(args.program)
         play_round(program, args.screenshot and os.path.abspath(args.screenshot))
         destroy_window(program)
         print("PASS")

@@ -14,6 +14,7 @@
 #include "ui/PressFeedback.h"
 #include "ui/RunHandler.h"
 #include "ui/Twips.h"
+#include "ui/WindowIconEngine.h"
 #include "wordlist/WordFile.h"
 
 #include <QCheckBox>
@@ -101,11 +102,7 @@ KringForm::~KringForm() = default;
 // Form_Load places them.
 void KringForm::createControls() {
     setFont(ArialPixels(PixelsFromPoints(8.25), false));
-    QIcon icon = PictureIcon(QStringLiteral(":/images/icon.png"));
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != 1.0 && ratio != 2.0)
-        icon.addPixmap(PictureForRatio({}, ratio, DrawWindowIcon));
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(new WindowIconEngine));
     setAutoFillBackground(true);
     // Another X client may destroy the window; that ends the program as a close does.
     destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this, [this] {

@@ -18,8 +18,7 @@ DestroyedWindowWatch::~DestroyedWindowWatch() {
     QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
-bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message,
-                                             qintptr*) {
+bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);

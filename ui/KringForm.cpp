@@ -142,9 +142,11 @@ void KringForm::createControls() {
         return PictureForRatio(QStringLiteral(":/images/knight.png"), ratio, DrawCentreKnight);
     });
 
-    MakeKnop = new ImageButton(QStringLiteral(":/images/plaatsen.png"), QStringLiteral("Plaatsen"), this);
+    MakeKnop =
+        new ImageButton(QStringLiteral(":/images/plaatsen.png"), QStringLiteral("Plaatsen"), this);
     MakeKnop->setObjectName(QStringLiteral("MakeKnop"));
-    CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"), QStringLiteral("Annuleren"), this);
+    CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"),
+                                 QStringLiteral("Annuleren"), this);
     CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
     LoadKnop = new ImageButton(QStringLiteral(":/images/load.png"), QStringLiteral("Load"), this);
     LoadKnop->setObjectName(QStringLiteral("LoadKnop"));

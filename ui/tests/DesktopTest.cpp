@@ -45,7 +45,8 @@ struct Game {
 };
 
 QImage Reference(const QString& name) {
-    return QImage(QFINDTESTDATA("reference/" + name + ".png")).convertToFormat(QImage::Format_RGB32);
+    return QImage(QFINDTESTDATA("reference/" + name + ".png"))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QString NameOf(QObject* control) {
@@ -72,9 +73,9 @@ class DesktopTest : public QObject {
 
 private slots:
     void samePixelsAsBefore_data() {
-        QTest::addColumn<int>("made");      // puzzles made before the grab
+        QTest::addColumn<int>("made"); // puzzles made before the grab
         QTest::addColumn<bool>("revealed");
-        QTest::addColumn<bool>("dark");     // a dark desktop palette
+        QTest::addColumn<bool>("dark"); // a dark desktop palette
         QTest::addColumn<QString>("reference");
         QTest::addColumn<QRect>("compared");
         const QRect window(0, 0, 612, 394);
@@ -145,7 +146,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.List1->addItems({"WIJNGAARD"});
         const QPoint at = form.MakeKnop->pos();
-        QTimer::singleShot(50, form.MakeKnop, [&] { QTest::mouseClick(form.MakeKnop, Qt::LeftButton); });
+        QTimer::singleShot(50, form.MakeKnop,
+                           [&] { QTest::mouseClick(form.MakeKnop, Qt::LeftButton); });
         QTest::mouseClick(form.MakeKnop, Qt::LeftButton);
         QCOMPARE(QString::fromStdString(random.calls), "SNSNSNSN"); // two puzzles made
         QCOMPARE(form.MakeKnop->pos(), at);

@@ -50,7 +50,8 @@ private slots:
         // Inside the frame that the cell draws over it.
         const QRect inside(2, 2, 161, 161);
         const QImage shown = Pixels(form.PicMidden->grab()).copy(inside);
-        QCOMPARE(shown, kring::DrawCentreKnight(1.5).convertToFormat(QImage::Format_RGB32).copy(inside));
+        QCOMPARE(shown,
+                 kring::DrawCentreKnight(1.5).convertToFormat(QImage::Format_RGB32).copy(inside));
     }
 
     void iconIsDrawnForTheRatio() {

@@ -155,8 +155,7 @@ private slots:
         Game g;
         KringForm& f = g.form;
         // The list, the check box and the picture buttons take the focus; the cells do not.
-        const QList<QWidget*> expected = {f.List1, f.Check1, f.LoadKnop, f.MakeKnop,
-                                          f.CancelKnop};
+        const QList<QWidget*> expected = {f.List1, f.Check1, f.LoadKnop, f.MakeKnop, f.CancelKnop};
         QList<QWidget*> chain;
         QWidget* w = f.List1;
         do {

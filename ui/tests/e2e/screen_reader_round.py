@@ -35,24 +35,14 @@ def expect_status_0(game, after):
         sys.exit(f"FAIL: status after {after}: {status}")
 
 
-def descendants(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def named(app, role, name):
-    return [a for a in descendants(app) if role in a.getRoleName() and a.name == name]
-
-
-def press(node):
-    node.queryAction().doAction(0)
-
-
 def play_round(program, screenshot):
     import pyatspi
+
+    def named(role, name):
+        return pyatspi.findAllDescendants(app, lambda a: role in a.getRoleName() and a.name == name)
+
+    def press(node):
+        node.queryAction().doAction(0)
 
     game = subprocess.Popen([program], cwd=tempfile.gettempdir())
 
@@ -62,20 +52,18 @@ def play_round(program, screenshot):
     for word, tip in (("Load", "Woorden inladen (Ctrl+L)"),
                       ("Plaatsen", "Maak Kringwoord (Ctrl+N, F2)"),
                       ("Annuleren", "Sluiten (Ctrl+Q)")):
-        button = wait_for(f"a push button {word}", lambda: named(app, "push button", word))[0]
+        button = wait_for(f"a push button {word}", lambda: named("push button", word))[0]
         if (button.description, button.queryAction().getName(0)) != (tip, "Press"):
             sys.exit(f"FAIL: {word} is described as {button.description!r} and has no press")
         buttons[word] = button
-    wait_for("a list named Woorden", lambda: named(app, "list", "Woorden"))
-    count = wait_for("the count label", lambda: named(app, "", "0 Woorden"))[0]
+    wait_for("a list named Woorden", lambda: named("list", "Woorden"))
+    count = wait_for("the count label", lambda: named("", "0 Woorden"))[0]
 
     # The outer cells are the 110-pixel squares with their number label inside.
-    def cells():
-        squares = [a for a in descendants(app) if a.childCount == 1 and
-                   a.queryComponent().getSize() == (110, 110)]
-        return squares if len(squares) == 8 else None
-
-    outer = wait_for("the eight outer cells", cells)
+    outer = pyatspi.findAllDescendants(
+        app, lambda a: a.childCount == 1 and a.queryComponent().getSize() == (110, 110))
+    if len(outer) != 8:
+        sys.exit(f"FAIL: {len(outer)} outer cells")
     if any(c.name or c.getChildAtIndex(0).name for c in outer):
         sys.exit("FAIL: the empty board tells something")
 
@@ -87,7 +75,7 @@ def play_round(program, screenshot):
     if any(c.getChildAtIndex(0).name for c in outer) or count.name:
         sys.exit("FAIL: the order numbers or the word are told before the reveal")
 
-    press(wait_for("the reveal box", lambda: named(app, "check box", "Oplossing laten zien"))[0])
+    press(wait_for("the reveal box", lambda: named("check box", "Oplossing laten zien"))[0])
     wait_for("the numbers after the reveal",
              lambda: all(c.getChildAtIndex(0).name for c in outer) and count.name)
     letters = {int(c.getChildAtIndex(0).name): c.name for c in outer}

@@ -4,14 +4,18 @@
 //   reading and decoding the same file alone.
 // - Make: the make command's work after its press until the board has been
 //   repainted.
+// - A press: the CPU time one press of a picture button takes with the real
+//   clock and its 0.2-second wait, from getrusage (user and system time).
 // - Start-up: a fresh process until the game's window is shown, beside a
 //   fresh process until an empty Qt Widgets window is shown, and one until
 //   an empty window with one label is shown.
 // Qt runs on its offscreen platform throughout.
 
 #include "core/ClockSeededRandom.h"
+#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
 #include "ui/ListBox.h"
+#include "ui/PressFeedback.h"
 #include "ui/QtDesktop.h"
 #include "wordlist/WordFile.h"
 
@@ -24,6 +28,7 @@
 #include <QWindow>
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -104,6 +109,26 @@ void MakeUntilRepainted(benchmark::State& state) {
     }
 }
 
+double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void PressCpu(benchmark::State& state) {
+    kring::QtDesktop desktop;
+    kring::ClockSeededRandom random;
+    kring::KringForm form(desktop, random);
+    form.show();
+    QCoreApplication::processEvents();
+    const double before = ProcessCpuSeconds();
+    for (auto _ : state)
+        kring::PressFeedback(*form.MakeKnop, desktop);
+    state.counters["cpu_ms_per_press"] =
+        1000.0 * (ProcessCpuSeconds() - before) / double(state.iterations());
+}
+
 // --- Start-up, measured over whole processes: this program again, told what to show.
 
 constexpr const char* ChildFlag = "--show-and-exit=";
@@ -165,6 +190,7 @@ BENCHMARK(Load)->Apply(Configure);
 BENCHMARK(LoadUntilRepainted)->Apply(Configure);
 BENCHMARK(ReadAndDecodeWordFileAlone)->Apply(Configure);
 BENCHMARK(MakeUntilRepainted)->Apply(Configure)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PressCpu)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(StartUpGameWindow)->Apply(Configure);
 BENCHMARK(StartUpEmptyWindow)->Apply(Configure);
 BENCHMARK(StartUpWindowWithOneLabel)->Apply(Configure);

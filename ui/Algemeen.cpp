@@ -7,9 +7,10 @@ namespace kring {
 void Delay(Desktop& desktop, float seconds) {
     const double start = desktop.monotonicSeconds();
     while (!desktop.hasEnded()) {
-        if (desktop.monotonicSeconds() - start >= seconds)
+        const double elapsed = desktop.monotonicSeconds() - start;
+        if (elapsed >= seconds)
             return;
-        desktop.processPendingEvents();
+        desktop.waitForEvents(seconds - elapsed);
     }
 }
 

@@ -19,8 +19,9 @@ public:
                                      const QString& text) = 0;
     // The busy pointer over the whole application, until it is set again.
     virtual void setBusyPointer(bool busy) = 0;
-    // Other handlers may run to their end inside.
-    virtual void processPendingEvents() = 0;
+    // Sleeps until an event comes or the given seconds have passed, then
+    // processes the pending events. Other handlers may run to their end inside.
+    virtual void waitForEvents(double atMostSeconds) = 0;
     // Seconds on a clock that never jumps.
     virtual double monotonicSeconds() = 0;
     // Ends the program at once. Production never returns from it; a fake that

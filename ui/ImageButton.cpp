@@ -1,18 +1,21 @@
 #include "ui/ImageButton.h"
 
+#include "ui/DrawnPictures.h"
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <cmath>
 
 namespace kring {
 
-ImageButton::ImageButton(const QString& picturePath, QWidget* parent)
-    : QWidget(parent), picture_(PictureIcon(picturePath)) {
-    setFocusPolicy(Qt::NoFocus);
+ImageButton::ImageButton(const QString& picturePath, const QString& word, QWidget* parent)
+    : QAbstractButton(parent), picturePath_(picturePath) {
+    setText(word);
+    setAccessibleName(word);
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(PictureSize(picturePath));
 }
@@ -34,24 +37,35 @@ void ImageButton::moveToTwips() {
 
 void ImageButton::setToolTipText(const QString& tip) {
     setToolTip(tip);
-    setAccessibleName(tip.trimmed());
+    setAccessibleDescription(tip.trimmed());
 }
 
 void ImageButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    picture_.paint(&painter, rect());
+    const qreal ratio = devicePixelRatioF();
+    // Made again when the window moves to a screen of another ratio.
+    if (face_.isNull() || face_.devicePixelRatio() != ratio)
+        face_ = PictureForRatio(picturePath_, ratio,
+                                [this](qreal r) { return DrawButtonFace(text(), size(), r); });
+    painter.drawPixmap(0, 0, face_);
+    // Like Qt's own controls, the mark shows once the keyboard has moved the focus.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(QColor(24, 24, 24), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click: the first one has clicked already.
+    event->accept();
 }
 
-void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked();
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace kring

@@ -3,6 +3,8 @@
 #include "core/GeneratePuzzle.h"
 #include "ui/CheckedArithmetic.h"
 #include "ui/Desktop.h"
+#include "ui/DestroyedWindowWatch.h"
+#include "ui/DrawnPictures.h"
 #include "ui/ImageButton.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -12,12 +14,16 @@
 #include "ui/PressFeedback.h"
 #include "ui/RunHandler.h"
 #include "ui/Twips.h"
+#include "ui/WindowIconEngine.h"
 #include "wordlist/WordFile.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace kring {
 
@@ -27,6 +33,7 @@ const QColor WindowColour(210, 210, 180);
 const QColor BoardGrey(150, 150, 150);
 const QColor CentreOlive(100, 100, 0);
 const QColor FrameBlack(0, 0, 0);
+const QColor CellWhite(255, 255, 255);
 const QColor LetterGreen(0, 40, 0);
 const QColor ListDark(30, 0, 0);
 const QColor ListText(230, 230, 230);
@@ -89,50 +96,79 @@ KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
     Form_Load();
 }
 
+KringForm::~KringForm() = default;
+
 // The window's design: the controls with the settings they have before
 // Form_Load places them.
 void KringForm::createControls() {
     setFont(ArialPixels(PixelsFromPoints(8.25), false));
-    setWindowIcon(PictureIcon(QStringLiteral(":/images/icon.png")));
+    setWindowIcon(QIcon(new WindowIconEngine));
     setAutoFillBackground(true);
+    // Another X client may destroy the window; that ends the program as a close does.
+    destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this, [this] {
+        if (!desktop_.hasEnded())
+            desktop_.endProgram();
+    });
 
     Label1 = new Label(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setOpaque(true);
 
     Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setAutoFillBackground(true);
     SetPaletteColour(*Check1, QPalette::WindowText, CheckText);
     Check1->resize(Check1->width(), PixelsFromTwips(210));
     connect(Check1, &QCheckBox::stateChanged, this, &KringForm::Check1_Click);
 
     List1 = new ListBox(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Woorden"));
 
     for (int i = 0; i < 8; ++i) {
         Pic[i] = new PictureBox(this);
+        Pic[i]->setObjectName(QStringLiteral("Pic(%1)").arg(i));
         Label3[i] = new Label(Pic[i]);
+        Label3[i]->setObjectName(QStringLiteral("Label3(%1)").arg(i));
         Label3[i]->setFont(ArialPixels(PixelsFromPoints(9.75), true));
         Label3[i]->setAutoSize(true);
         Label3[i]->setCaption(QStringLiteral("0"));
     }
 
     PicMidden = new PictureBox(this);
+    PicMidden->setObjectName(QStringLiteral("PicMidden"));
     PicMidden->resize(CellPixels, CellPixels);
-    PicMidden->setPicture(PictureIcon(QStringLiteral(":/images/knight.png"))
-                              .pixmap(QSize(CellPixels, CellPixels), devicePixelRatioF()));
+    PicMidden->setPicture([](qreal ratio) {
+        return PictureForRatio(QStringLiteral(":/images/knight.png"), ratio, DrawCentreKnight);
+    });
 
-    MakeKnop = new ImageButton(QStringLiteral(":/images/plaatsen.png"), this);
-    CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"), this);
-    LoadKnop = new ImageButton(QStringLiteral(":/images/load.png"), this);
+    MakeKnop =
+        new ImageButton(QStringLiteral(":/images/plaatsen.png"), QStringLiteral("Plaatsen"), this);
+    MakeKnop->setObjectName(QStringLiteral("MakeKnop"));
+    CancelKnop = new ImageButton(QStringLiteral(":/images/annuleren.png"),
+                                 QStringLiteral("Annuleren"), this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    LoadKnop = new ImageButton(QStringLiteral(":/images/load.png"), QStringLiteral("Load"), this);
+    LoadKnop->setObjectName(QStringLiteral("LoadKnop"));
     connect(LoadKnop, &ImageButton::clicked, this, &KringForm::LoadKnop_Click);
     connect(MakeKnop, &ImageButton::clicked, this, &KringForm::MakeKnop_Click);
     connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
+    // A shortcut is a click on its button, press and all.
+    const auto addShortcut = [this](const QList<QKeySequence>& keys, ImageButton* button) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, button, &ImageButton::click);
+    };
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_L)}, LoadKnop);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}, MakeKnop);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Q)}, CancelKnop);
 
     Label2 = new Label(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAutoSize(true);
 
-    // The cells in the reading order of the board, then the list and the box.
-    QWidget* tabOrder[] = {Pic[0], Pic[1], Pic[2], Pic[3], PicMidden, Pic[4],
-                           Pic[5], Pic[6], Pic[7], List1,  Check1};
+    // The list and the box, then the picture buttons; the cells take no focus.
+    QWidget* tabOrder[] = {List1, Check1, LoadKnop, MakeKnop, CancelKnop};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -142,11 +178,12 @@ void KringForm::Form_Load() {
     setWindowTitle(QStringLiteral("Kringwoord (www.kringwoord.example)"));
     SetPaletteColour(*this, QPalette::Window, WindowColour);
     {
-        // Centred: the outer window, frame included, in the middle of the screen.
+        // Centred: the outer window, frame included, in the middle of the
+        // screen; on a screen too small for it, its top-left corner stays on it.
         const QRect area = screen()->availableGeometry();
         const QSize outer(PixelsFromTwips(OuterWidth), PixelsFromTwips(OuterHeight));
-        move(area.left() + (area.width() - outer.width()) / 2,
-             area.top() + (area.height() - outer.height()) / 2);
+        move(std::max(area.left(), area.left() + (area.width() - outer.width()) / 2),
+             std::max(area.top(), area.top() + (area.height() - outer.height()) / 2));
     }
 
     PlaceInTwips(*Label1, 210, 240);
@@ -159,9 +196,13 @@ void KringForm::Form_Load() {
         PictureBox& cell = *Pic.at(i);
         PlaceInTwips(cell, x, y);
         SizeInTwips(cell, CellTwips, CellTwips);
+        // White on any desktop: the hidden numbers are white, and a dark cell
+        // would show them and hide the letters.
+        cell.setBackColor(CellWhite);
         DrawFrame(cell);
         Label3.at(i)->move(7, 5);
         Label3.at(i)->setForeColor(NumberHidden);
+        Label3.at(i)->setHiddenColor(NumberHidden);
         if (i == 3)
             x = CheckedAdd(x, CellPitchTwips); // steps over the centre cell
         x = CheckedAdd(x, CellPitchTwips);
@@ -184,6 +225,7 @@ void KringForm::Form_Load() {
     PlaceInTwips(*Label2, 6030, 3720);
     Label2->setCaption(QStringLiteral("0 Woorden"));
     Label2->setForeColor(WordShown);
+    Label2->setHiddenColor(WordHidden);
 
     PlaceInTwips(*Check1, 6030, 4380);
     Check1->resize(PixelsFromTwips(1800), Check1->height());
@@ -192,13 +234,13 @@ void KringForm::Form_Load() {
 
     LoadKnop->setTop(240);
     LoadKnop->setLeft(8100);
-    LoadKnop->setToolTipText(QStringLiteral(" Woorden inladen "));
+    LoadKnop->setToolTipText(QStringLiteral(" Woorden inladen (Ctrl+L) "));
     MakeKnop->setTop(5280);
     MakeKnop->setLeft(6000);
-    MakeKnop->setToolTipText(QStringLiteral(" Maak Kringwoord "));
+    MakeKnop->setToolTipText(QStringLiteral(" Maak Kringwoord (Ctrl+N, F2) "));
     CancelKnop->setTop(5280);
     CancelKnop->setLeft(7950);
-    CancelKnop->setToolTipText(QStringLiteral(" Sluiten "));
+    CancelKnop->setToolTipText(QStringLiteral(" Sluiten (Ctrl+Q) "));
 }
 
 void KringForm::LoadKnop_Click() {

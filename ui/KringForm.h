@@ -3,12 +3,14 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 
 namespace kring {
 
 class Desktop;
+class DestroyedWindowWatch;
 class ImageButton;
 class Label;
 class ListBox;
@@ -18,11 +20,13 @@ struct Placement;
 
 // The game's one window. Its controls carry the names the handlers use; the
 // board cells are numbered in reading order, 0 1 2 / 3 . 4 / 5 6 7, with
-// PicMidden in the centre.
+// PicMidden in the centre. Each control's object name is its member's name,
+// the cells and their labels with their index: "Pic(0)", "Label3(0)".
 class KringForm : public QWidget {
     Q_OBJECT
 public:
     KringForm(Desktop& desktop, RandomSource& random, QWidget* parent = nullptr);
+    ~KringForm() override;
 
     ImageButton* LoadKnop;
     ImageButton* MakeKnop;
@@ -55,6 +59,7 @@ private:
 
     Desktop& desktop_;
     RandomSource& random_;
+    std::unique_ptr<DestroyedWindowWatch> destroyedWatch_;
 };
 
 } // namespace kring

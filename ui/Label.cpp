@@ -21,12 +21,23 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     drawn_ = DrawnPrefix(caption_, font());
     fitCaption();
+    tellScreenReaders();
     update();
 }
 
 void Label::setForeColor(const QColor& colour) {
     foreColor_ = colour;
+    tellScreenReaders();
     update();
+}
+
+void Label::setHiddenColor(const QColor& colour) {
+    hiddenColor_ = colour;
+    tellScreenReaders();
+}
+
+void Label::tellScreenReaders() {
+    setAccessibleName(foreColor_ == hiddenColor_ ? QString() : drawn_);
 }
 
 void Label::setBackColor(const QColor& colour) {
@@ -66,6 +77,7 @@ void Label::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         drawn_ = DrawnPrefix(caption_, font());
         fitCaption();
+        tellScreenReaders();
     }
     QWidget::changeEvent(event);
 }

@@ -8,7 +8,8 @@ namespace kring {
 // A caption on one line. Transparent unless made opaque; with autoSize it
 // takes the size of its caption after every change of caption or font. A
 // caption of megabytes is kept whole but drawn and measured only as far as it
-// can show (DrawnPrefix).
+// can show (DrawnPrefix). Screen readers get the drawn caption as the label's
+// name, unless the caption is drawn in the colour set as hidden.
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ public:
     bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
     void setAutoSize(bool autoSize);
+    // The colour of what lies behind the label: a caption in it cannot be seen.
+    void setHiddenColor(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,11 +33,13 @@ protected:
 
 private:
     void fitCaption();
+    void tellScreenReaders();
 
     QString caption_;
     QString drawn_; // the part of the caption that is drawn
     QColor foreColor_;
     QColor backColor_;
+    QColor hiddenColor_;
     bool opaque_ = false;
     bool autoSize_ = false;
 };

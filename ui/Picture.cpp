@@ -1,7 +1,5 @@
 #include "ui/Picture.h"
 
-#include <QFile>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -29,15 +27,15 @@ QString AtTwoX(const QString& path) {
 
 } // namespace
 
-QIcon PictureIcon(const QString& path) {
-    QIcon icon;
-    icon.addPixmap(ReadPicture(path));
-    if (qGuiApp->devicePixelRatio() > 1.0) {
-        const QString atTwoX = AtTwoX(path);
-        if (QFile::exists(atTwoX))
-            icon.addPixmap(ReadPicture(atTwoX));
-    }
-    return icon;
+QPixmap PictureForRatio(const QString& path, qreal ratio,
+                        const std::function<QImage(qreal ratio)>& draw) {
+    if (ratio == 1.0)
+        return ReadPicture(path);
+    if (ratio == 2.0)
+        return ReadPicture(AtTwoX(path));
+    QPixmap drawn = QPixmap::fromImage(draw(ratio));
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
 }
 
 QSize PictureSize(const QString& path) {

@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <functional>
 
 namespace kring {
 
@@ -11,9 +14,11 @@ namespace kring {
 // PNG outright: a reader left to find out the format asks every image format
 // plugin, which loads them all.
 
-// The picture at path, and its "@2x" version when a screen has a high pixel
-// density, as QIcon(path) would hold them.
-QIcon PictureIcon(const QString& path);
+// The picture at path for a screen of the given pixel ratio: the file itself at
+// ratio 1, its "@2x" version at 2, and at any other ratio what draw makes for
+// it, since a scaled picture would blur.
+QPixmap PictureForRatio(const QString& path, qreal ratio,
+                        const std::function<QImage(qreal ratio)>& draw);
 
 // The size of the picture at path, from its header.
 QSize PictureSize(const QString& path);

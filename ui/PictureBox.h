@@ -5,15 +5,25 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
+class QPainter;
+
 namespace kring {
 
-// A cell that keeps what is drawn on it: lines and printed text go into a
-// backing image at the screen's pixel density, which stays until the drawing
-// is cleared. Coordinates are pixels from the top-left corner. An optional
-// picture lies beneath the drawing.
+// A cell that keeps what is drawn on it: lines and printed text stay until
+// the drawing is cleared. They are kept as steps and drawn into a backing
+// image at the screen's pixel density, and drawn again at a new density when
+// the window moves to another screen. Coordinates are pixels from the
+// top-left corner. An optional picture lies beneath the drawing. Screen
+// readers get the text printed since the last clearing as the cell's name.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
+    // The picture beneath the drawing, for a given pixel ratio.
+    using PictureSource = std::function<QPixmap(qreal ratio)>;
+
     explicit PictureBox(QWidget* parent);
 
     QColor backColor() const { return backColor_; }
@@ -29,7 +39,8 @@ public:
     // The top of the next printed line.
     float currentY = 0;
 
-    void setPicture(const QPixmap& picture);
+    // Wipes the drawing too.
+    void setPicture(PictureSource picture);
     // Drops the picture and the drawing, leaving only the background colour.
     void clearPicture();
     // The outline of the rectangle from (x1, y1) to (x2, y2), corners included.
@@ -41,13 +52,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage blankImage(QSize size) const;
-    // The drawing, at the widget's current size.
+    using Step = std::function<void(QPainter&)>;
+    void wipe();
+    void draw(Step step);
+    // The drawing, at the widget's current size and pixel ratio.
     QImage& canvas();
 
     QColor backColor_;
     QColor foreColor_;
-    QPixmap picture_;
+    PictureSource picture_;
+    std::vector<Step> steps_;
     QImage image_;
 };
 

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QTimer>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,8 +32,13 @@ void QtDesktop::setBusyPointer(bool busy) {
     busy_ = busy;
 }
 
-void QtDesktop::processPendingEvents() {
-    QCoreApplication::processEvents();
+void QtDesktop::waitForEvents(double atMostSeconds) {
+    // The timer's event ends the sleep when nothing else does.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    deadline.start(std::max(1, static_cast<int>(std::ceil(atMostSeconds * 1000.0))));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 double QtDesktop::monotonicSeconds() {

@@ -8,7 +8,7 @@ class QtDesktop : public Desktop {
 public:
     void showCriticalMessage(QWidget* parent, const QString& title, const QString& text) override;
     void setBusyPointer(bool busy) override;
-    void processPendingEvents() override;
+    void waitForEvents(double atMostSeconds) override;
     double monotonicSeconds() override;
     [[noreturn]] void endProgram() override;
     bool hasEnded() const override { return false; }

@@ -34,7 +34,7 @@ public:
     void setBusyPointer(bool busy) override {
         log << (busy ? QStringLiteral("busy") : QStringLiteral("default"));
     }
-    void processPendingEvents() override {
+    void waitForEvents(double) override {
         ++eventPasses;
         QCoreApplication::processEvents();
         if (auto hook = duringWait) // a copy: the hook may replace itself

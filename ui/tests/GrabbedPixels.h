@@ -15,9 +15,11 @@ inline QImage Grab(QWidget& window) {
 // Whether the grab matches ui/tests/golden/<name>.png pixel for pixel. When
 // not, the grab is saved as <name>.png in the working folder, to look at or to
 // take the old picture's place.
+inline QImage Golden(const QString& name) {
+    return QImage(QStringLiteral(KRINGWOORD_GOLDEN_DIR "/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
+}
 inline bool LooksAsBefore(const QImage& grab, const QString& name) {
-    const QImage golden(QStringLiteral(KRINGWOORD_GOLDEN_DIR "/%1.png").arg(name));
-    if (golden.convertToFormat(QImage::Format_RGB32) == grab)
+    if (Golden(name) == grab)
         return true;
     grab.save(name + QStringLiteral(".png"));
     return false;

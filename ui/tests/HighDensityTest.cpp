@@ -1,42 +1,30 @@
-// The pictures on a screen of pixel ratio 2 (CMake sets QT_SCALE_FACTOR=2):
-// each shows its "@2x" version in the room of the plain one.
+// At pixel ratio 2 (CMake sets QT_SCALE_FACTOR=2) the window shows each
+// picture's "@2x" version in the room of the plain one.
+
+#include "ShownGame.h"
 
 #include "ui/ImageButton.h"
-#include "ui/Picture.h"
-
-#include <QtTest>
+#include "ui/PictureBox.h"
 
 class HighDensityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QCOMPARE(qGuiApp->devicePixelRatio(), 2.0); }
-
-    void pictures_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"load", "plaatsen", "annuleren", "knight", "icon"})
-            QTest::newRow(name) << QString(name);
-    }
-
-    void pictures() {
-        QFETCH(QString, name);
-        const QImage plain(":/images/" + name + ".png");
-        const QImage dense(":/images/" + name + "@2x.png");
-        const QString path = ":/images/" + name + ".png";
-        QCOMPARE(kring::PictureSize(path), plain.size());
-        const QImage shown = kring::PictureIcon(path).pixmap(plain.size(), 2.0).toImage();
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
-                 dense.convertToFormat(QImage::Format_ARGB32));
-    }
-
-    void buttonShowsTheDensePicture() {
-        QWidget window;
-        kring::ImageButton button(":/images/load.png", &window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(button.size(), QSize(56, 22));
-        const QImage shown = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown, QImage(":/images/load@2x.png").convertToFormat(QImage::Format_RGB32));
+    void picturesAreTheDenseOnes() {
+        QCOMPARE(qGuiApp->devicePixelRatio(), 2.0);
+        ShownGame g;
+        // Rendered afresh: a grab of the screen here gives its first quarter only.
+        const QImage screen = g.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const std::pair<QWidget*, QString> pictures[] = {
+            {g.form.LoadKnop, "load"}, {g.form.MakeKnop, "plaatsen"}, {g.form.CancelKnop, "annuleren"}};
+        for (const auto& [widget, name] : pictures) {
+            const QRect at(widget->pos() * 2, widget->size() * 2);
+            QCOMPARE(screen.copy(at), QImage(":/images/" + name + "@2x.png").convertToFormat(QImage::Format_RGB32));
+        }
+        // The knight, inside the frame drawn over it.
+        const QRect inside(g.form.PicMidden->pos() * 2 + QPoint(2, 2), QSize(216, 216));
+        QCOMPARE(screen.copy(inside),
+                 QImage(":/images/knight@2x.png").convertToFormat(QImage::Format_RGB32).copy(2, 2, 216, 216));
     }
 };
 

@@ -1,0 +1,104 @@
+// Two offscreen screens (two_screens.json): a narrow one at pixel ratio 1,
+// too narrow for the window, and a dense one at ratio 1.5 to move it to.
+
+#include "FakeDesktop.h"
+
+#include "core/tests/ScriptedRandom.h"
+#include "ui/DrawnPictures.h"
+#include "ui/ImageButton.h"
+#include "ui/KringForm.h"
+#include "ui/ListBox.h"
+#include "ui/PictureBox.h"
+
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+struct Game {
+    FakeDesktop desktop;
+    kring::test::ScriptedRandom random{{0.0f, 0.3f}};
+    kring::KringForm form{desktop, random};
+
+    void showOn(QScreen* screen) {
+        form.setScreen(screen);
+        form.move(screen->geometry().topLeft());
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window was never shown");
+        form.List1->addItems({"WIJNGAARD"});
+        form.MakeKnop_Click();
+    }
+};
+
+QImage Pixels(const QPixmap& pixmap) {
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+} // namespace
+
+class ScaledDesktopTest : public QObject {
+    Q_OBJECT
+
+    QScreen* narrow = nullptr;
+    QScreen* dense = nullptr;
+    Game moved; // shown on the narrow screen, then moved to the dense one
+
+private slots:
+    void initTestCase() {
+        for (QScreen* screen : QGuiApplication::screens())
+            (screen->name() == "narrow" ? narrow : dense) = screen;
+        QVERIFY(narrow && dense);
+        QCOMPARE(dense->devicePixelRatio(), 1.5);
+    }
+
+    void topLeftStaysOnTheScreen() {
+        Game g;
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form));
+        // Too wide, so at the left edge; high enough, so centred, frame included.
+        const QRect area = narrow->availableGeometry();
+        QCOMPARE(g.form.pos(), QPoint(area.left(), area.top() + (area.height() - 420) / 2));
+    }
+
+    // After the move the window looks as one that opened on the dense screen.
+    void followsTheMoveToAnotherRatio() {
+        moved.showOn(narrow);
+        QCOMPARE(moved.form.devicePixelRatioF(), 1.0);
+        moved.form.windowHandle()->setScreen(dense);
+        moved.form.move(dense->geometry().topLeft());
+        QTRY_COMPARE(moved.form.devicePixelRatioF(), 1.5);
+        Game born;
+        born.showOn(dense);
+        QCOMPARE(Pixels(moved.form.grab()), Pixels(born.form.grab()));
+    }
+
+    // Drawn for 1.5, not scaled from the 1x or 2x picture.
+    void facesAreDrawnForTheRatio() {
+        for (kring::ImageButton* button :
+             {moved.form.LoadKnop, moved.form.MakeKnop, moved.form.CancelKnop}) {
+            const QImage drawn = kring::DrawButtonFace(button->text(), button->size(), 1.5);
+            QCOMPARE(Pixels(button->grab()), drawn.convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    void knightIsDrawnForTheRatio() {
+        // Inside the frame that the cell draws over it.
+        const QRect inside(2, 2, 161, 161);
+        const QImage shown = Pixels(moved.form.PicMidden->grab()).copy(inside);
+        QCOMPARE(shown,
+                 kring::DrawCentreKnight(1.5).convertToFormat(QImage::Format_RGB32).copy(inside));
+    }
+
+    void iconIsDrawnForTheRatio() {
+        QImage shown = moved.form.windowIcon().pixmap(QSize(32, 32), 1.5).toImage();
+        shown.setDevicePixelRatio(1);
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                 kring::DrawWindowIcon(1.5).convertToFormat(QImage::Format_ARGB32));
+    }
+};
+
+QTEST_MAIN(ScaledDesktopTest)
+#include "ScaledDesktopTest.moc"

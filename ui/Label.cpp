@@ -13,9 +13,7 @@ namespace kring {
 
 Label::Label(QWidget* parent)
     : QWidget(parent), foreColor_(palette().color(QPalette::WindowText)),
-      backColor_(palette().color(QPalette::Window)) {
-    setFocusPolicy(Qt::NoFocus);
-}
+      backColor_(palette().color(QPalette::Window)) {}
 
 void Label::setCaption(const QString& caption) {
     caption_ = caption;

@@ -17,11 +17,8 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
-    QColor foreColor() const { return foreColor_; }
     void setForeColor(const QColor& colour);
-    QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
-    bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
     void setAutoSize(bool autoSize);
     // The colour of what lies behind the label: a caption in it cannot be seen.

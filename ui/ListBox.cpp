@@ -36,11 +36,7 @@ void ListBox::clear() {
 }
 
 void ListBox::addItems(const QStringList& items) {
-    if (items_->rowCount() == 0) {
-        items_->setStringList(items); // shares the strings, copies nothing
-        return;
-    }
-    items_->setStringList(items_->stringList() + items);
+    items_->setStringList(items_->stringList() + items); // the strings are shared, not copied
 }
 
 std::int16_t ListBox::listCount() const {

@@ -26,10 +26,8 @@ public:
 
     explicit PictureBox(QWidget* parent);
 
-    QColor backColor() const { return backColor_; }
     // Like clearing, this wipes the drawing: the new colour with the picture on it.
     void setBackColor(const QColor& colour);
-    QColor foreColor() const { return foreColor_; }
     void setForeColor(const QColor& colour) { foreColor_ = colour; }
     void setFontBold(bool bold);
     // In points; the font gets the pixel size these make at 96 DPI.

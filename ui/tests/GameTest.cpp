@@ -146,66 +146,79 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
-    void makeHidesTheSolutionAndNumbersTheCells() {
-        GameWithWords w("AAP\r\nLIJMKWAST\r\n", {0.5f, 0.0f});
-        ShownGame& g = w.game;
-        Click(g.form.LoadKnop);
-        g.form.Check1->click();
-        Click(g.form.MakeKnop);
-        QVERIFY(!g.form.Check1->isChecked());
-        QCOMPARE(g.form.Label2->caption(), QStringLiteral("LIJMKWAST"));
-        QCOMPARE(g.random.calls, "SNSN");
-        // Layout 1 lays letters 1..8 in these cells.
-        const int cellOfLetter[8] = {0, 4, 5, 1, 7, 3, 2, 6};
-        for (int k = 0; k < 8; ++k)
-            QCOMPARE(g.form.Label3[cellOfLetter[k]]->caption(), QString::number(k + 1));
-    }
-
-    // Each handler runs whole inside the wait of the press before it.
+    // Each handler runs whole inside the wait of the press before it; each
+    // button dips from where it stands and comes back there.
     void clicksDuringAWait_data() {
-        QTest::addColumn<bool>("makeFirst");
-        QTest::addColumn<bool>("thenMake");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("make during a load") << false << true << QStringList{"message", "busy", "default"};
-        QTest::newRow("load during a make") << true << false << QStringList{"busy", "default"};
-        QTest::newRow("load during a load") << false << false
-                                            << QStringList{"busy", "default", "busy", "default"};
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("make during a load") << "LoadKnop" << "MakeKnop" << QStringList{"message", "busy", "default"} << "1 Woorden";
+        QTest::newRow("load during a make") << "MakeKnop" << "LoadKnop" << QStringList{"busy", "default"} << "AALSPEER";
+        QTest::newRow("load during a load") << "LoadKnop" << "LoadKnop"
+                                            << QStringList{"busy", "default", "busy", "default"} << "1 Woorden";
     }
     void clicksDuringAWait() {
-        QFETCH(bool, makeFirst);
-        QFETCH(bool, thenMake);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         QFETCH(QStringList, log);
+        QFETCH(QString, caption);
         GameWithWords w("AALSPEER\r\n");
         ShownGame& g = w.game;
-        g.desktop.onceDuringWait([&] { Click(thenMake ? g.form.MakeKnop : g.form.LoadKnop); });
-        Click(makeFirst ? g.form.MakeKnop : g.form.LoadKnop);
+        auto* const outer = g.form.findChild<kring::ImageButton*>(first);
+        auto* const inner = g.form.findChild<kring::ImageButton*>(second);
+        const QPoint outerHome = outer->pos(), innerHome = inner->pos();
+        QPoint outerAt, innerAt;
+        g.desktop.onceDuringWait([&] {
+            g.desktop.onceDuringWait([&] {
+                outerAt = outer->pos();
+                innerAt = inner->pos();
+            });
+            Click(inner);
+        });
+        Click(outer);
         QCOMPARE(g.desktop.log, log);
-        QCOMPARE(g.form.Label2->caption(), makeFirst ? "AALSPEER" : "1 Woorden");
-        QCOMPARE(g.form.LoadKnop->pos(), QPoint(540, 16));
+        QCOMPARE(g.form.Label2->caption(), caption);
+        const QPoint dip = outer == inner ? QPoint(4, 4) : QPoint(2, 2);
+        QCOMPARE(outerAt, outerHome + dip);
+        QCOMPARE(innerAt, innerHome + dip);
+        QCOMPARE(outer->pos(), outerHome);
+        QCOMPARE(inner->pos(), innerHome);
     }
 
-    void closeDuringAWaitEndsEverything_data() {
-        QTest::addColumn<bool>("duringMake");
-        QTest::addColumn<bool>("fromTheDesktop");
-        QTest::newRow("Annuleren during a load") << false << false;
-        QTest::newRow("close box during a load") << false << true;
-        QTest::newRow("Annuleren during a make") << true << false;
-        QTest::newRow("close box during a make") << true << true;
+    // Annuleren, or the window's close box, ends the program at once, also
+    // while a command waits: that command then never runs.
+    void closingEndsEverything_data() {
+        QTest::addColumn<QString>("waiting");
+        QTest::addColumn<bool>("closeBox");
+        for (const char* waiting : {"", "LoadKnop", "MakeKnop"}) {
+            QTest::addRow("Annuleren, %s", waiting) << waiting << false;
+            QTest::addRow("close box, %s", waiting) << waiting << true;
+        }
     }
-    void closeDuringAWaitEndsEverything() {
-        QFETCH(bool, duringMake);
-        QFETCH(bool, fromTheDesktop);
+    void closingEndsEverything() {
+        QFETCH(QString, waiting);
+        QFETCH(bool, closeBox);
         GameWithWords w("AALSPEER\r\n");
         ShownGame& g = w.game;
-        g.desktop.onceDuringWait([&] {
-            if (fromTheDesktop)
+        const auto close = [&] {
+            if (closeBox)
                 g.form.close();
             else
                 Click(g.form.CancelKnop);
-        });
-        Click(duringMake ? g.form.MakeKnop : g.form.LoadKnop);
-        // The waiting command never runs: no pointer, no words, no message.
+        };
+        QPoint annulerenAt;
+        if (waiting.isEmpty()) {
+            g.desktop.onceDuringWait([&] { annulerenAt = g.form.CancelKnop->pos(); });
+            close();
+        } else {
+            g.desktop.onceDuringWait(close);
+            Click(g.form.findChild<kring::ImageButton*>(waiting));
+        }
+        // Annuleren dips first; the close box ends at once.
+        QCOMPARE(annulerenAt, !closeBox && waiting.isEmpty() ? QPoint(532, 354) : QPoint());
         QCOMPARE(g.desktop.log, QStringList({"end"}));
+        QVERIFY(!g.form.isVisible());
         QCOMPARE(g.form.Label2->caption(), QStringLiteral("0 Woorden"));
     }
 

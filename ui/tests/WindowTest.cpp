@@ -44,6 +44,10 @@ private slots:
         QVERIFY(LooksAsBefore(Grab(g.form), "solution"));
         g.form.Check1->click();
         QCOMPARE(Grab(g.form), puzzle);
+        // The draws come round again: the same puzzle, its solution hidden.
+        g.form.Check1->click();
+        Click(g.form.MakeKnop);
+        QCOMPARE(Grab(g.form), puzzle);
     }
 
     void pressDipsAndComesBack_data() {
@@ -89,34 +93,6 @@ private slots:
         QVERIFY(g.desktop.clock - 1000.0 >= 0.2);
     }
 
-    void nestedPresses_data() {
-        QTest::addColumn<bool>("sameButton");
-        QTest::newRow("another button") << false;
-        QTest::newRow("the same button") << true;
-    }
-    void nestedPresses() {
-        QFETCH(bool, sameButton);
-        ShownGame g;
-        kring::ImageButton* inner = sameButton ? g.form.LoadKnop : g.form.MakeKnop;
-        QPoint load, innerAt, loadAfter;
-        g.desktop.onceDuringWait([&] {
-            g.desktop.onceDuringWait([&] {
-                load = g.form.LoadKnop->pos();
-                innerAt = inner->pos();
-            });
-            QVERIFY(kring::PressFeedback(*inner, g.desktop));
-            loadAfter = g.form.LoadKnop->pos();
-        });
-        QVERIFY(kring::PressFeedback(*g.form.LoadKnop, g.desktop));
-        // A press of the same button starts from its pushed-in place and
-        // returns there; the first press then puts it back where it began.
-        QCOMPARE(load, sameButton ? QPoint(544, 20) : QPoint(542, 18));
-        QCOMPARE(innerAt, sameButton ? QPoint(544, 20) : QPoint(402, 354));
-        QCOMPARE(loadAfter, QPoint(542, 18));
-        QCOMPARE(g.form.LoadKnop->pos(), QPoint(540, 16));
-        QCOMPARE(g.form.MakeKnop->pos(), QPoint(400, 352));
-    }
-
     void clicksNeedAPressAndAReleaseInside() {
         ShownGame g;
         QTest::mousePress(g.form.MakeKnop, Qt::LeftButton);
@@ -126,26 +102,6 @@ private slots:
         QVERIFY(g.desktop.log.isEmpty());
         Click(g.form.MakeKnop);
         QCOMPARE(g.desktop.log, QStringList({"message"}));
-    }
-
-    void closeEndsTheProgram_data() {
-        QTest::addColumn<bool>("fromTheDesktop");
-        QTest::newRow("Annuleren") << false;
-        QTest::newRow("the window's close box") << true;
-    }
-    void closeEndsTheProgram() {
-        QFETCH(bool, fromTheDesktop);
-        ShownGame g;
-        QPoint during;
-        g.desktop.onceDuringWait([&] { during = g.form.CancelKnop->pos(); });
-        if (fromTheDesktop)
-            g.form.close();
-        else
-            Click(g.form.CancelKnop);
-        // Annuleren dips first; the close box ends at once.
-        QCOMPARE(during, fromTheDesktop ? QPoint() : QPoint(532, 354));
-        QVERIFY(!g.form.isVisible());
-        QCOMPARE(g.desktop.log, QStringList({"end"}));
     }
 
     void anAutoSizedLabelFitsItsCaptionInAnyFont() {

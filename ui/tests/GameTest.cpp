@@ -254,7 +254,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qsizetype>("drawn"); // -1: cut just past the widest that shows
         const QString a(kring::MaxDrawnLength - 1, QChar(0x200B)); // zero-width spaces
-        QTest::newRow("a word") << QStringLiteral("AALSPEER") << qsizetype(8);
         QTest::newRow("a long line that fits") << QString(1000, QChar(u'.')) << qsizetype(1000);
         QTest::newRow("capitals of a megabyte") << QString(1 << 20, QChar(u'W')) << qsizetype(-1);
         // The cut never parts a letter from its accent, nor a surrogate pair.

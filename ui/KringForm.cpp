@@ -1,6 +1,7 @@
 #include "ui/KringForm.h"
 
 #include "core/GeneratePuzzle.h"
+#include "ui/AppIdentity.h"
 #include "ui/CheckedArithmetic.h"
 #include "ui/Desktop.h"
 #include "ui/DestroyedWindowWatch.h"
@@ -175,7 +176,7 @@ void KringForm::createControls() {
 
 void KringForm::Form_Load() {
     setFixedSize(ClientSize);
-    setWindowTitle(QStringLiteral("Kringwoord (www.kringwoord.example)"));
+    setWindowTitle(QStringLiteral("Kringwoord (www.%1)").arg(QLatin1String(identity::domain)));
     SetPaletteColour(*this, QPalette::Window, WindowColour);
     {
         // Centred: the outer window, frame included, in the middle of the

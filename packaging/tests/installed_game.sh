@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and runs it from there, as a player
+# who put it on PATH would: from another working folder, on a private X server.
+# Usage: installed_game.sh <build folder> <application id> <version> <screen_reader_round.py>
+set -euo pipefail
+build=$1 app_id=$2 version=$3 round=$4
+
+work="$(mktemp -d)"
+prefix="$work/prefix" elsewhere="$work/elsewhere"
+mkdir "$elsewhere"
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "installed_game: $*" >&2
+  exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# The layout: bin/kringwoord a relative link, so the tree can move as a whole.
+link="$(readlink "$prefix/bin/kringwoord")" || fail "bin/kringwoord is not a link"
+[[ $link != /* ]] || fail "bin/kringwoord points to an absolute path: $link"
+for file in bin/kringwoord lib/kringwoord/Data/Woorden.txt lib/kringwoord/Data/LICENSE.txt \
+  share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+  share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \
+  share/icons/hicolor/scalable/apps/$app_id.svg share/man/man6/kringwoord.6.gz \
+  share/doc/kringwoord/copyright; do
+  [[ -s $prefix/$file ]] || fail "not installed: $file"
+done
+
+export PATH="$prefix/bin:$PATH"
+cd "$elsewhere"
+
+# The command line answers without any display.
+(
+  unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+  [[ "$(kringwoord --version)" == "Kringwoord $version" ]] || fail "--version"
+  help="$(kringwoord --help)" || fail "--help"
+  [[ $help == *--version* ]] || fail "--help does not name --version"
+  status=0
+  kringwoord --no-such-option 2>/dev/null || status=$?
+  ((status == 2)) || fail "an unknown option ended with status $status, not 2"
+)
+
+# One round, as a screen-reader user plays it, of the game on PATH: Load must
+# find the 18,000 words beside the real program.
+/usr/bin/python3 "$round" "$(command -v kringwoord)"

@@ -4,6 +4,7 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
+#include "ui/DrawnPictures.h"
 #include "ui/ImageButton.h"
 #include "ui/KringForm.h"
 #include "ui/Label.h"
@@ -21,6 +22,7 @@ private slots:
     void window() {
         ShownGame g;
         QCOMPARE(g.form.minimumSize(), g.form.maximumSize());
+        QCOMPARE(g.form.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
         // The outer window, 618 x 420 with its frame, stands in the middle.
         const QRect outer(g.form.pos(), QSize(618, 420));
         QCOMPARE(outer.center(), g.form.screen()->availableGeometry().center());
@@ -46,6 +48,24 @@ private slots:
         g.form.Check1->click();
         Click(g.form.MakeKnop);
         QCOMPARE(Grab(g.form), puzzle);
+    }
+
+    // Drawn afresh at ratios 1 and 2, the pictures are the shipped ones, which
+    // the same code drew: so the drawing at other ratios is theirs too.
+    void drawnPicturesAreTheShippedOnes() {
+        for (const int ratio : {1, 2}) {
+            const std::pair<QImage, QString> pictures[] = {
+                {kring::DrawButtonFace("Load", {56, 22}, ratio), "load"},
+                {kring::DrawButtonFace("Plaatsen", {60, 24}, ratio), "plaatsen"},
+                {kring::DrawButtonFace("Annuleren", {64, 24}, ratio), "annuleren"},
+                {kring::DrawCentreKnight(ratio), "knight"},
+                {kring::DrawWindowIcon(ratio), "icon"}};
+            for (auto [drawn, name] : pictures) {
+                QImage shipped(":/images/" + name + (ratio == 2 ? "@2x" : "") + ".png");
+                shipped.setDevicePixelRatio(drawn.devicePixelRatio());
+                QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), shipped.convertToFormat(QImage::Format_ARGB32));
+            }
+        }
     }
 
     void pressDipsAndComesBack_data() {

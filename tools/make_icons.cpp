@@ -4,6 +4,8 @@
 //
 // Usage: make_icons <output folder>
 
+#include "ui/DrawnPictures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -35,37 +37,6 @@ struct Shape {
     QColor fill;
 };
 
-// The knight glyph of DejaVu Sans, mirrored so that it faces right, scaled to
-// stand in `box`, centred across and on the box's bottom edge.
-QPainterPath knight(const QRectF& box) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(1000);
-    QPainterPath glyph;
-    glyph.addText(0, 0, font, QString(QChar(u'\u265E')));
-    glyph = QTransform::fromScale(-1, 1).map(glyph);
-
-    const QRectF bounds = glyph.boundingRect();
-    const double factor = std::min(box.width() / bounds.width(), box.height() / bounds.height());
-    QTransform transform;
-    transform.translate(box.center().x(), box.bottom());
-    transform.scale(factor, factor);
-    transform.translate(-bounds.center().x(), -bounds.bottom());
-    return transform.map(glyph);
-}
-
-// The glyph with its openings (eye, nostril, mane) filled: each contour on
-// its own covers its whole inside, and their union is the outline.
-QPainterPath outline(const QPainterPath& glyph) {
-    QPainterPath result;
-    for (const QPolygonF& contour : glyph.toSubpathPolygons()) {
-        QPainterPath piece;
-        piece.addPolygon(contour);
-        piece.closeSubpath();
-        result = result.united(piece);
-    }
-    return result;
-}
-
 // The icon as filled shapes, back to front.
 QList<Shape> iconShapes() {
     QPainterPath edge;
@@ -73,8 +44,8 @@ QList<Shape> iconShapes() {
     QPainterPath tile;
     tile.addRoundedRect(QRectF(16, 16, 224, 224), 32, 32);
 
-    const QPainterPath glyph = knight(QRectF(40, 30, 176, 196));
-    const QPainterPath body = outline(glyph);
+    const QPainterPath glyph = kring::KnightGlyph(QRectF(40, 30, 176, 196));
+    const QPainterPath body = kring::Silhouette(glyph);
     return {
         {edge, tileEdge},
         {tile, tileColour},

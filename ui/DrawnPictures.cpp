@@ -119,41 +119,6 @@ QImage DrawButtonFace(const QString& word, QSize size, double scale) {
 
 namespace {
 
-// The knight glyph, head and neck, mirrored so that it faces right.
-QPainterPath knightGlyph() {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(1000);
-    QPainterPath glyph;
-    glyph.addText(0, 0, font, QString(QChar(blackChessKnight)));
-    return QTransform::fromScale(-1, 1).map(glyph);
-}
-
-// The glyph with its inner openings (eye, nostril, mane line) filled in.
-QPainterPath silhouette(const QPainterPath& glyph) {
-    // Each contour filled on its own covers its whole inside, whichever way
-    // it runs; their union is the outline without openings.
-    QPainterPath outline;
-    for (const QPolygonF& contour : glyph.toSubpathPolygons()) {
-        QPainterPath piece;
-        piece.addPolygon(contour);
-        piece.closeSubpath();
-        outline = outline.united(piece);
-    }
-    return outline;
-}
-
-// Scales and moves the path so that its bounding box fits `box`, keeping the
-// proportions, centred across and standing on the box's bottom edge.
-QPainterPath fitted(const QPainterPath& path, const QRectF& box) {
-    const QRectF bounds = path.boundingRect();
-    const double factor = std::min(box.width() / bounds.width(), box.height() / bounds.height());
-    QTransform transform;
-    transform.translate(box.center().x(), box.bottom());
-    transform.scale(factor, factor);
-    transform.translate(-bounds.center().x(), -bounds.bottom());
-    return transform.map(path);
-}
-
 } // namespace
 
 // A chess knight from the side on plain olive: the head and neck of the
@@ -166,7 +131,7 @@ QImage DrawCentreKnight(double scale) {
 
     const double s = scale;
     // Head and neck, then the foot: a collar, a waist and a wide base plate.
-    const QPainterPath glyph = fitted(knightGlyph(), QRectF(27 * s, 10 * s, 58 * s, 72 * s));
+    const QPainterPath glyph = KnightGlyph(QRectF(27 * s, 10 * s, 58 * s, 72 * s));
     const QRectF head = glyph.boundingRect();
     QPainterPath foot;
     foot.addRoundedRect(QRectF(head.left() - 1 * s, 80 * s, head.width() + 2 * s, 5 * s), 2 * s,
@@ -182,7 +147,7 @@ QImage DrawCentreKnight(double scale) {
                         3 * s);
     foot.setFillRule(Qt::WindingFill);
 
-    QPainterPath body = silhouette(glyph).united(foot);
+    QPainterPath body = Silhouette(glyph).united(foot);
     body.setFillRule(Qt::WindingFill);
 
     QPainter painter(&image);
@@ -223,8 +188,8 @@ QImage DrawCentreKnight(double scale) {
 QImage DrawWindowIcon(double scale) {
     const int size = int(std::ceil(32 * scale));
     const double s = scale;
-    const QPainterPath glyph = fitted(knightGlyph(), QRectF(1 * s, 0.5 * s, 30 * s, 31 * s));
-    const QPainterPath body = silhouette(glyph);
+    const QPainterPath glyph = KnightGlyph(QRectF(1 * s, 0.5 * s, 30 * s, 31 * s));
+    const QPainterPath body = Silhouette(glyph);
 
     // The colours are drawn over black, so that edge pixels blend towards the
     // knight's black and not towards an arbitrary transparent colour; the
@@ -270,6 +235,34 @@ QImage DrawWindowIcon(double scale) {
         }
     }
     return icon;
+}
+
+QPainterPath KnightGlyph(const QRectF& box) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(1000);
+    QPainterPath glyph;
+    glyph.addText(0, 0, font, QString(QChar(blackChessKnight)));
+    glyph = QTransform::fromScale(-1, 1).map(glyph);
+    const QRectF bounds = glyph.boundingRect();
+    const double factor = std::min(box.width() / bounds.width(), box.height() / bounds.height());
+    QTransform transform;
+    transform.translate(box.center().x(), box.bottom());
+    transform.scale(factor, factor);
+    transform.translate(-bounds.center().x(), -bounds.bottom());
+    return transform.map(glyph);
+}
+
+QPainterPath Silhouette(const QPainterPath& glyph) {
+    // Each contour filled on its own covers its whole inside, whichever way
+    // it runs; their union is the outline without openings.
+    QPainterPath outline;
+    for (const QPolygonF& contour : glyph.toSubpathPolygons()) {
+        QPainterPath piece;
+        piece.addPolygon(contour);
+        piece.closeSubpath();
+        outline = outline.united(piece);
+    }
+    return outline;
 }
 
 } // namespace kring

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -16,5 +18,11 @@ QImage DrawButtonFace(const QString& word, QSize size, double scale);
 QImage DrawCentreKnight(double scale);
 // The window icon, 32 x 32 device-independent pixels.
 QImage DrawWindowIcon(double scale);
+
+// The knight of DejaVu Sans, mirrored to face right, scaled to stand in box:
+// centred across, on the box's bottom edge.
+QPainterPath KnightGlyph(const QRectF& box);
+// The path with its inner openings (eye, nostril, mane line) filled in.
+QPainterPath Silhouette(const QPainterPath& glyph);
 
 } // namespace kring

@@ -19,6 +19,8 @@
 #include "ui/QtDesktop.h"
 #include "wordlist/WordFile.h"
 
+#include "OffscreenBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -217,12 +219,5 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (argc == 2 && std::strncmp(argv[1], ChildFlag, std::strlen(ChildFlag)) == 0)
         ShowAndExit(argv[1] + std::strlen(ChildFlag), argc, argv);
-
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

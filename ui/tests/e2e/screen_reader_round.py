@@ -116,10 +116,13 @@ def main():
 
     started = []
     try:
-        # Xvfb writes its display number to the pipe once it takes clients.
+        # Xvfb writes its display number to the pipe once it takes clients. It
+        # must not reset when a client leaves, as the accessibility bus
+        # launcher does, or a game connecting meanwhile is refused.
         read_end, write_end = os.pipe()
         started.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         os.close(write_end)
         with os.fdopen(read_end) as numbers:

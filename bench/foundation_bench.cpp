@@ -9,10 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
-
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>

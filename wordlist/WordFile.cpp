@@ -58,26 +58,32 @@ WordFileBytes ReadWordFileBytes(const std::string& path, std::size_t maxBytes) {
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return result;
     }
-    result.opened = true;
     // A /proc file says it has no size, however much it would give.
     const auto size = static_cast<std::uint64_t>(std::max<off_t>(status.st_size, 0));
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, maxBytes));
+    return ReadOpenedFile(size, maxBytes, [&file](char* into, std::size_t count) {
+        ssize_t got;
+        do {
+            got = ::read(file.get(), into, count);
+        } while (got < 0 && errno == EINTR);
+        return static_cast<std::ptrdiff_t>(got);
+    });
+}
+
+WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes, const ReadSome& readSome) {
+    WordFileBytes result;
+    result.opened = true;
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(sizeAtOpen, maxBytes));
     result.bytes.resize(wanted);
     std::size_t got = 0;
-    bool failed = false;
     while (got < wanted) {
-        const ssize_t count = ::read(file.get(), result.bytes.data() + got, wanted - got);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::ptrdiff_t count = readSome(result.bytes.data() + got, wanted - got);
         if (count <= 0) {
-            failed = count < 0; // at 0 the file shrank: it ends here
-            break;
+            break; // failed, or the file shrank: either way the read ended early
         }
         got += static_cast<std::size_t>(count);
     }
     result.bytes.resize(got);
-    result.whole = !failed && size <= maxBytes;
+    result.whole = got == wanted && sizeAtOpen <= maxBytes;
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include "wordlist/Windows1252.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -42,26 +44,31 @@ struct WordFileBytes {
 };
 WordFileBytes ReadWordFileBytes(const std::string& path, std::size_t maxBytes);
 
+// The reading itself, for a file already opened whose size at open was
+// sizeAtOpen. readSome(into, count) reads at most count bytes and returns how
+// many it read, 0 at the end of the file, or -1 when reading failed. A file
+// that gives fewer bytes than its size at open has shrunk meanwhile: what came
+// is kept, but it is not whole.
+using ReadSome = std::function<std::ptrdiff_t(char* into, std::size_t count)>;
+WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes, const ReadSome& readSome);
+
 // Takes one line's text, which lives only as long as the call, and returns
 // false to stop the reading.
 template <class Sink>
 concept LineSink = std::is_invocable_r_v<bool, Sink&, std::u16string_view>;
 
-// Reads the file at path and hands each line, decoded from Windows-1252, to
-// onLine. CR LF and a lone CR end a line; a lone LF stays in the text; a last
-// line without a line end counts, unless the file was not read whole. The file
-// is opened read-only, never blocks opening (a FIFO, a device or a folder is
-// NotOpened) and is closed before the lines are handed over.
+// Hands each line of the file's bytes, decoded from Windows-1252, to onLine.
+// CR LF and a lone CR end a line; a lone LF stays in the text; a last line
+// without a line end counts, unless the file was not read whole.
 template <LineSink Sink>
-WordFileResult ReadWordFileAt(const std::string& path, Sink&& onLine, WordFileLimits limits = {}) {
-    const WordFileBytes file = ReadWordFileBytes(path, limits.maxBytes);
+WordFileResult SplitWordFileLines(const WordFileBytes& file, Sink&& onLine, int maxLines) {
     if (!file.opened) {
         return WordFileResult::NotOpened;
     }
     std::string_view rest = file.bytes;
     std::u16string line;
     for (int count = 0; !rest.empty(); ++count) {
-        if (count == limits.maxLines) {
+        if (count == maxLines) {
             return WordFileResult::LimitReached;
         }
         const std::size_t end = rest.find('\r');
@@ -78,6 +85,14 @@ WordFileResult ReadWordFileAt(const std::string& path, Sink&& onLine, WordFileLi
         }
     }
     return file.whole ? WordFileResult::Complete : WordFileResult::ReadFailed;
+}
+
+// Reads the file at path and hands each line to onLine, as SplitWordFileLines
+// does. The file is opened read-only, never blocks opening (a FIFO, a device
+// or a folder is NotOpened) and is closed before the lines are handed over.
+template <LineSink Sink>
+WordFileResult ReadWordFileAt(const std::string& path, Sink&& onLine, WordFileLimits limits = {}) {
+    return SplitWordFileLines(ReadWordFileBytes(path, limits.maxBytes), onLine, limits.maxLines);
 }
 
 // The word file of the program in appFolder. An empty folder is one the

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -151,6 +152,43 @@ TEST(WordFile, OpensOnlyRegularFilesInAKnownFolder) {
     EXPECT_EQ(ReadWordFile(app.path(), "Woorden", noLines), WordFileResult::Refused);
     EXPECT_EQ(ReadWordFile("", "Woorden", noLines), WordFileResult::NotOpened);
     EXPECT_EQ(WordFilePath("/", "Woorden"), "//Data/Woorden.txt");
+}
+
+// A file that gives fewer bytes than it had when it was opened, a few at a
+// time, then ends (it shrank) or fails.
+TEST(WordFile, AReadThatEndsEarlyKeepsOnlyTheCompleteLines) {
+    using enum WordFileResult;
+    struct Row {
+        const char* name;
+        std::uint64_t sizeAtOpen;
+        std::ptrdiff_t last;
+        std::vector<std::string> lines;
+        WordFileResult result;
+    };
+    const std::string gives = "AAP\r\nNOOT\r\nMI";
+    const Row rows[] = {
+        {"all it had", gives.size(), 0, {"AAP", "NOOT", "MI"}, Complete},
+        {"shrank", gives.size() + 3, 0, {"AAP", "NOOT"}, ReadFailed},
+        {"failed", gives.size() + 3, -1, {"AAP", "NOOT"}, ReadFailed},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::size_t at = 0;
+        const WordFileBytes file =
+            ReadOpenedFile(row.sizeAtOpen, MaxWordFileBytes, [&](char* into, std::size_t count) {
+                const std::size_t n = std::min({count, std::size_t{5}, gives.size() - at});
+                gives.copy(into, n, at);
+                at += n;
+                return n > 0 ? static_cast<std::ptrdiff_t>(n) : row.last;
+            });
+        std::vector<std::u16string> lines;
+        EXPECT_EQ(SplitWordFileLines(file, [&](std::u16string_view line) {
+                      lines.emplace_back(line);
+                      return true;
+                  }, MaxWordCount),
+                  row.result);
+        EXPECT_EQ(lines, Widen(row.lines));
+    }
 }
 
 TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {

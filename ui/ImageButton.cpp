@@ -62,7 +62,8 @@ void ImageButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
+        if (!event->isAutoRepeat()) // a held key is one press
+            click();
         return;
     }
     QAbstractButton::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include "ui/DestroyedWindowWatch.h"
 #include "ui/DrawnPictures.h"
 #include "ui/ImageButton.h"
+#include "ui/KeyRepeatFilter.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/ListBoxWordList.h"
@@ -20,7 +21,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 
@@ -154,10 +157,12 @@ void KringForm::createControls() {
     connect(LoadKnop, &ImageButton::clicked, this, &KringForm::LoadKnop_Click);
     connect(MakeKnop, &ImageButton::clicked, this, &KringForm::MakeKnop_Click);
     connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
-    // A shortcut is a click on its button, press and all.
+    // A shortcut is a click on its button, press and all; a held key clicks once.
+    QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));
     const auto addShortcut = [this](const QList<QKeySequence>& keys, ImageButton* button) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
+        shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, button, &ImageButton::click);
     };
     addShortcut({QKeySequence(Qt::CTRL | Qt::Key_L)}, LoadKnop);
@@ -244,9 +249,17 @@ void KringForm::Form_Load() {
     CancelKnop->setToolTipText(QStringLiteral(" Sluiten (Ctrl+Q) "));
 }
 
+bool KringForm::Press(ImageButton& button) {
+    if (waitingPresses_ == MaxWaitingPresses)
+        return false;
+    ++waitingPresses_;
+    const auto done = qScopeGuard([this] { --waitingPresses_; });
+    return PressFeedback(button, desktop_);
+}
+
 void KringForm::LoadKnop_Click() {
     RunHandler([this] {
-        if (!PressFeedback(*LoadKnop, desktop_))
+        if (!Press(*LoadKnop))
             return;
         desktop_.setBusyPointer(true);
         LoadWords(QStringLiteral("Woorden"));
@@ -279,7 +292,7 @@ void KringForm::LoadWords(const QString& name) {
 
 void KringForm::MakeKnop_Click() {
     RunHandler([this] {
-        if (!PressFeedback(*MakeKnop, desktop_))
+        if (!Press(*MakeKnop))
             return;
         if (List1->listCount() == 0) {
             desktop_.showCriticalMessage(this, QStringLiteral("Error"), NoWordsMessage);
@@ -319,7 +332,7 @@ void KringForm::Check1_Click() {
 
 void KringForm::CancelKnop_Click() {
     RunHandler([this] {
-        if (!PressFeedback(*CancelKnop, desktop_))
+        if (!Press(*CancelKnop))
             return;
         close(); // closeEvent ends the program
     });

@@ -122,6 +122,65 @@ private slots:
         QCOMPARE(g.desktop.log, QStringList({"message"}));
     }
 
+    // A held key clicks once, however its repeats come: marked as repeats, or
+    // as a release and a press with one time stamp, as X sends them. Each
+    // event is a letter and its time: p press, r release, P and R repeats.
+    void aHeldKeyClicksOnce_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("onButton"); // else a shortcut of the window
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("clicks");
+        const std::pair<const char*, QString> holds[] = {
+            {"marked", "p100 P600 P640 r700"},
+            {"unmarked", "p100 r600 p600 r640 p640 r700"},
+            {"mixed", "p100 R600 P600 r640 p640 r700"}};
+        const std::tuple<const char*, int, bool> keys[] = {
+            {"F2", Qt::Key_F2, false}, {"Ctrl+N", Qt::CTRL | Qt::Key_N, false},
+            {"Space", Qt::Key_Space, true}, {"Return", Qt::Key_Return, true}};
+        for (auto [keyName, key, onButton] : keys) {
+            for (const auto& [holdName, events] : holds)
+                QTest::addRow("%s held, %s", keyName, holdName) << key << onButton << events << 1;
+            QTest::addRow("%s twice", keyName) << key << onButton << "p100 r200 p300 r400" << 2;
+        }
+    }
+    void aHeldKeyClicksOnce() {
+        QFETCH(int, key);
+        QFETCH(bool, onButton);
+        QFETCH(QString, events);
+        QFETCH(int, clicks);
+        ShownGame g;
+        QWidget* target = onButton ? static_cast<QWidget*>(g.form.MakeKnop) : g.form.List1;
+        const QPoint home = g.form.MakeKnop->pos();
+        for (const QString& event : events.split(' ')) {
+            const bool press = event[0].toLower() == 'p';
+            QKeyEvent sent(press ? QEvent::KeyPress : QEvent::KeyRelease, key & ~Qt::KeyboardModifierMask,
+                           Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask), QString(),
+                           event[0].isUpper());
+            sent.setTimestamp(event.mid(1).toULongLong());
+            QApplication::sendEvent(target, &sent);
+        }
+        QCOMPARE(g.desktop.log.count("message"), clicks);
+        QCOMPARE(g.form.MakeKnop->pos(), home);
+    }
+
+    // Presses nest inside one another's wait only so deep; a press beyond
+    // that is dropped, and once they have ended presses work again.
+    void pressesNestOnlySoDeep() {
+        ShownGame g;
+        int tries = 0;
+        const QPoint home = g.form.MakeKnop->pos();
+        g.desktop.duringWait = [&] {
+            if (++tries < 2 * kring::KringForm::MaxWaitingPresses)
+                g.form.MakeKnop->click();
+        };
+        g.form.MakeKnop->click();
+        QCOMPARE(g.desktop.log.count("message"), kring::KringForm::MaxWaitingPresses);
+        QCOMPARE(g.form.MakeKnop->pos(), home);
+        g.desktop.duringWait = nullptr;
+        g.form.MakeKnop->click();
+        QCOMPARE(g.desktop.log.count("message"), kring::KringForm::MaxWaitingPresses + 1);
+    }
+
     void anAutoSizedLabelFitsItsCaptionInAnyFont() {
         ShownGame g;
         const int width = g.form.Label2->width();

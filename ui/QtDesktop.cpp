@@ -1,5 +1,7 @@
 #include "ui/QtDesktop.h"
 
+#include "ui/DestroyedWindowWatch.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
@@ -20,6 +22,9 @@ void QtDesktop::showCriticalMessage(QWidget* parent, const QString& title, const
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::Critical, title, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A box that another X client destroys counts as dismissed; Qt would go
+    // on waiting for it, modal, forever.
+    const DestroyedWindowWatch watch(box, [&box] { box.reject(); });
     box.exec();
 }
 

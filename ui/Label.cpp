@@ -2,6 +2,7 @@
 
 #include "ui/DrawnPrefix.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,9 +12,23 @@
 
 namespace kring {
 
+namespace {
+
+// Screen readers hear a label as text on the form, not as an empty filler.
+QAccessibleInterface* AccessibleLabel(const QString& className, QObject* object) {
+    if (className == QLatin1String(Label::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
+
 Label::Label(QWidget* parent)
     : QWidget(parent), foreColor_(palette().color(QPalette::WindowText)),
-      backColor_(palette().color(QPalette::Window)) {}
+      backColor_(palette().color(QPalette::Window)) {
+    static const bool accessible = (QAccessible::installFactory(AccessibleLabel), true);
+    Q_UNUSED(accessible);
+}
 
 void Label::setCaption(const QString& caption) {
     caption_ = caption;

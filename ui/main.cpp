@@ -2,31 +2,66 @@
 #include "ui/AppIdentity.h"
 #include "ui/KringForm.h"
 #include "ui/QtDesktop.h"
+#include "ui/StandardStreams.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
 
-// Answers --help and --version, and refuses anything else, before any window
-// or display connection exists. Returns the exit status when the program
-// ends here, nothing when the game should start.
+// The options that every Qt program takes; they are Qt's to act on once the
+// application starts.
+const char* const QtOptionsWithValue[] = {
+    "display",  "geometry",      "platform",        "platformpluginpath", "platformtheme",
+    "plugin",   "qmljsdebugger", "qwindowgeometry", "qwindowicon",        "qwindowtitle",
+    "session",  "style",         "stylesheet"};
+const char* const QtSwitches[] = {"reverse", "widgetcount"};
+
+// What was written to standard output must have arrived, as in any command
+// line tool: a full disk or a closed output is an error.
+int FinishOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kringwoord: write error: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
+// Answers --help and --version, and refuses anything unknown, before any
+// window or display connection exists. Returns the exit status when the
+// program ends here, nothing when the game should start.
 std::optional<int> answerCommandLine(int& argc, char* argv[]) {
-    // Qt's own options are not offered: the window only exists later.
     QCoreApplication commandLine(argc, argv);
     QCommandLineParser parser;
+    // -session and the like are single words, as Qt spells them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Kringwoord: vind het woord waarvan de letters een paardensprong vormen.\n"
-                       "Find the Dutch word whose letters make a knight's tour."));
+                       "Find the Dutch word whose letters make a knight's tour.\n\n"
+                       "Qt's own options, such as -session, -platform, -style and -display,\n"
+                       "are passed on to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and quit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and quit."));
     parser.addOption(help);
     parser.addOption(version);
+    const auto addQtOption = [&parser](const char* name, const QString& valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : QtOptionsWithValue)
+        addQtOption(name, QStringLiteral("value"));
+    for (const char* name : QtSwitches)
+        addQtOption(name, QString());
 
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()),
@@ -41,18 +76,50 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return FinishOutput();
     }
     if (parser.isSet(version)) {
         std::printf("%s %s\n", kring::identity::name, kring::identity::version);
-        return 0;
+        return FinishOutput();
     }
     return std::nullopt;
+}
+
+// Qt's messages while the application starts, held back: when no display can
+// be opened, Qt ends with a fatal message after several lines of its own, and
+// the player should read one line instead.
+struct HeldMessage {
+    QtMsgType type;
+    const char* category;
+    QString text;
+};
+QList<HeldMessage>* heldMessages = nullptr;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs("kringwoord: could not open a display; the game needs a desktop\n", stderr);
+        std::_Exit(1);
+    }
+    heldMessages->append({type, context.category, text});
+}
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char* argv[]) {
+    QList<HeldMessage> held;
+    heldMessages = &held;
+    const QtMessageHandler before = qInstallMessageHandler(HoldMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(before);
+    heldMessages = nullptr;
+    for (const HeldMessage& message : held)
+        qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
+                          message.text);
+    return app;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    kring::GuardClosedStandardStreams();
     QCoreApplication::setApplicationName(QString::fromLatin1(kring::identity::name));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kring::identity::version));
     QCoreApplication::setOrganizationDomain(QString::fromLatin1(kring::identity::domain));
@@ -60,11 +127,11 @@ int main(int argc, char* argv[]) {
         return *status;
     }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = StartApplication(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kring::identity::applicationId));
     kring::QtDesktop desktop;
     kring::ClockSeededRandom random;
     kring::KringForm form(desktop, random);
     form.show();
-    return app.exec();
+    return app->exec();
 }

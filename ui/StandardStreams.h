@@ -1,0 +1,10 @@
+#pragma once
+
+namespace kring {
+
+// Makes a standard stream that the program was started without (closed by
+// its parent) one that refuses writes, before anything else can open a file
+// in its place and receive what was meant for the stream.
+void GuardClosedStandardStreams();
+
+} // namespace kring

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -119,12 +120,20 @@ QImage DrawButtonFace(const QString& word, QSize size, double scale) {
 
 namespace {
 
+QFont KnightFont() {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(1000);
+    return font;
+}
+
 } // namespace
 
 // A chess knight from the side on plain olive: the head and neck of the
 // glyph on a turned foot, dark olive shading to black, with a light band of
 // sheen running diagonally across it.
 QImage DrawCentreKnight(double scale) {
+    if (!HasKnightGlyph())
+        return {};
     const int size = int(std::ceil(110 * scale));
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(centreBackground);
@@ -186,6 +195,8 @@ QImage DrawCentreKnight(double scale) {
 // The window icon: the knight's head and neck in black with grey highlights
 // on a transparent background, reduced to 16 colours and an on/off mask.
 QImage DrawWindowIcon(double scale) {
+    if (!HasKnightGlyph())
+        return {};
     const int size = int(std::ceil(32 * scale));
     const double s = scale;
     const QPainterPath glyph = KnightGlyph(QRectF(1 * s, 0.5 * s, 30 * s, 31 * s));
@@ -237,9 +248,13 @@ QImage DrawWindowIcon(double scale) {
     return icon;
 }
 
+bool HasKnightGlyph() {
+    // Without DejaVu Sans another font stands in, with no knight or another one.
+    return QRawFont::fromFont(KnightFont()).supportsCharacter(QChar(blackChessKnight));
+}
+
 QPainterPath KnightGlyph(const QRectF& box) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(1000);
+    const QFont font = KnightFont();
     QPainterPath glyph;
     glyph.addText(0, 0, font, QString(QChar(blackChessKnight)));
     glyph = QTransform::fromScale(-1, 1).map(glyph);

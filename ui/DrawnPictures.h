@@ -15,9 +15,13 @@ namespace kring {
 // A push button at rest showing word; size is in device-independent pixels.
 QImage DrawButtonFace(const QString& word, QSize size, double scale);
 // The centre cell's knight on olive, 110 x 110 device-independent pixels.
+// Null when the knight's font is not installed (HasKnightGlyph).
 QImage DrawCentreKnight(double scale);
-// The window icon, 32 x 32 device-independent pixels.
+// The window icon, 32 x 32 device-independent pixels; null as the knight is.
 QImage DrawWindowIcon(double scale);
+
+// Whether the font the knight is drawn from is installed and has it.
+bool HasKnightGlyph();
 
 // The knight of DejaVu Sans, mirrored to face right, scaled to stand in box:
 // centred across, on the box's bottom edge.

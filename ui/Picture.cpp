@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QPixmap>
+#include <QtMath>
 
 namespace kring {
 
@@ -33,9 +34,17 @@ QPixmap PictureForRatio(const QString& path, qreal ratio,
         return ReadPicture(path);
     if (ratio == 2.0)
         return ReadPicture(AtTwoX(path));
-    QPixmap drawn = QPixmap::fromImage(draw(ratio));
-    drawn.setDevicePixelRatio(ratio);
-    return drawn;
+    QImage drawn = draw(ratio);
+    if (drawn.isNull()) {
+        // It cannot be drawn here, for want of a font: the larger file, smoothly scaled.
+        const QSize size = PictureSize(path);
+        drawn = ReadPicture(AtTwoX(path)).toImage().scaled(
+            qCeil(size.width() * ratio), qCeil(size.height() * ratio), Qt::IgnoreAspectRatio,
+            Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(drawn);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 QSize PictureSize(const QString& path) {

@@ -16,7 +16,8 @@ namespace kring {
 
 // The picture at path for a screen of the given pixel ratio: the file itself at
 // ratio 1, its "@2x" version at 2, and at any other ratio what draw makes for
-// it, since a scaled picture would blur.
+// it, since a scaled picture would blur. When draw cannot make it and gives a
+// null image, the "@2x" version is scaled smoothly instead.
 QPixmap PictureForRatio(const QString& path, qreal ratio,
                         const std::function<QImage(qreal ratio)>& draw);
 

@@ -31,6 +31,19 @@ struct Game {
     }
 };
 
+// How far apart two pictures of one size are: the mean difference of their
+// colour channels, 0 to 255.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue()) + std::abs(p.alpha() - q.alpha());
+        }
+    return sum / (4.0 * a.width() * a.height());
+}
+
 QImage Pixels(const QPixmap& pixmap) {
     QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
@@ -97,6 +110,24 @@ private slots:
         shown.setDevicePixelRatio(1);
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
                  kring::DrawWindowIcon(1.5).convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // Run with a font configuration of Liberation alone: the knight and the
+    // icon are then the shipped pictures, scaled, not an empty glyph's box.
+    void withoutTheKnightsFont() {
+        if (kring::HasKnightGlyph())
+            QSKIP("the knight's font is installed");
+        const QImage shipped = QImage(":/images/knight.png").scaled(165, 165);
+        const QImage shown = Pixels(moved.form.PicMidden->grab());
+        QVERIFY(MeanDifference(shown.convertToFormat(QImage::Format_ARGB32),
+                               shipped.convertToFormat(QImage::Format_ARGB32)) < 8);
+        for (const int size : {16, 48}) {
+            const QImage icon = moved.form.windowIcon().pixmap(QSize(size, size), 1.0).toImage();
+            const QImage shippedIcon = QImage(":/images/icon.png").scaled(size, size);
+            QVERIFY2(MeanDifference(icon.convertToFormat(QImage::Format_ARGB32),
+                                    shippedIcon.convertToFormat(QImage::Format_ARGB32)) < 16,
+                     qPrintable(QString::number(size)));
+        }
     }
 };
 

@@ -39,6 +39,13 @@ cd "$elsewhere"
   status=0
   kringwoord --no-such-option 2>/dev/null || status=$?
   ((status == 2)) || fail "an unknown option ended with status $status, not 2"
+  # Output that cannot be written, and the game with no display: status 1.
+  for command in "kringwoord --help >/dev/full" "kringwoord --version >&-" "kringwoord"; do
+    status=0
+    said="$(eval "$command" 2>&1 >/dev/null)" || status=$?
+    ((status == 1)) || fail "$command ended with status $status, not 1"
+    [[ $said != *$'\n'* && -n $said ]] || fail "$command said: $said"
+  done
 )
 
 # One round, as a screen-reader user plays it, of the game on PATH: Load must

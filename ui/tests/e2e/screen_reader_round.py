@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """One round of the game as a screen-reader user plays it, through AT-SPI on a
-private X server, run from another working folder; then a second game whose
-X window this client destroys. Both must end with status 0.
+private X server, run from another working folder; then a second game, started
+as a session manager restarts it, whose Error box and then window this client
+destroys. Both must end with status 0.
 
 Usage: screen_reader_round.py PROGRAM [--screenshot FILE]
 """
@@ -91,20 +92,34 @@ def play_round(program, screenshot):
     expect_status_0(game, "Annuleren")
 
 
-def destroy_window(program):
+def destroy_windows(program):
+    import pyatspi
     from Xlib import display
 
-    game = subprocess.Popen([program], cwd=tempfile.gettempdir())
+    game = subprocess.Popen([program, "-session", "abc"], cwd=tempfile.gettempdir())
     screen = display.Display()
 
-    def game_window():
-        found = subprocess.run(["xdotool", "search", "--pid", str(game.pid), "--name", r"^Kringwoord \("],
+    def window_named(pattern):
+        found = subprocess.run(["xdotool", "search", "--name", pattern],
                                capture_output=True, text=True).stdout.split()
         return found[0] if found else None
 
-    window = screen.create_resource_object("window", int(wait_for("the game's window", game_window)))
-    window.destroy()
-    screen.sync()
+    def destroy(window):
+        screen.create_resource_object("window", int(window)).destroy()
+        screen.sync()
+
+    def keys(window, *names):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", *names], check=True)
+
+    main = wait_for("the game's window", lambda: window_named(r"^Kringwoord \("))
+    keys(main, "ctrl+n")
+    destroy(wait_for("the Error box", lambda: window_named("^Error$")))
+    # The game takes keys again: Load, by its shortcut, fills the list.
+    app = wait_for("the game on the accessibility bus", lambda: next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == game.pid), None))
+    keys(main, "ctrl+l")
+    wait_for("the count after Load", lambda: pyatspi.findDescendant(app, lambda a: a.name == "18000 Woorden"))
+    destroy(main)
     expect_status_0(game, "its window was destroyed")
 
 
@@ -137,7 +152,7 @@ def main():
         started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
         program = os.path.abspath(args.program)
         play_round(program, args.screenshot and os.path.abspath(args.screenshot))
-        destroy_window(program)
+        destroy_windows(program)
         print("PASS")
     finally:
         for process in reversed(started):

@@ -58,7 +58,7 @@ def play_round(program, screenshot):
             sys.exit(f"FAIL: {word} is described as {button.description!r} and has no press")
         buttons[word] = button
     wait_for("a list named Woorden", lambda: named("list", "Woorden"))
-    count = wait_for("the count label", lambda: named("", "0 Woorden"))[0]
+    count = wait_for("the count label", lambda: named("label", "0 Woorden"))[0]
 
     # The outer cells are the 110-pixel squares with their number label inside.
     outer = pyatspi.findAllDescendants(

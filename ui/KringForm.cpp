@@ -1,6 +1,7 @@
 #include "ui/KringForm.h"
 
 #include "core/GeneratePuzzle.h"
+#include "ui/AccessibleFactory.h"
 #include "ui/AppIdentity.h"
 #include "ui/CheckedArithmetic.h"
 #include "ui/Desktop.h"
@@ -96,6 +97,7 @@ KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       desktop_(desktop), random_(random) {
+    InstallAccessibleFactory();
     createControls();
     Form_Load();
 }

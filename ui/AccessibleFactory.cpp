@@ -1,0 +1,29 @@
+#include "ui/AccessibleFactory.h"
+
+#include "ui/KringForm.h"
+
+#include <QAccessibleWidget>
+
+namespace kring {
+
+namespace {
+
+QAccessibleInterface* Interface(const QString& className, QObject* object) {
+    // A top-level plain widget is a filler to screen readers; the window is a
+    // frame, whose title they read.
+    if (className == QLatin1String(KringForm::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(Interface);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace kring

@@ -1,6 +1,8 @@
 #include "ui/AccessibleFactory.h"
 
 #include "ui/KringForm.h"
+#include "ui/ListBox.h"
+#include "ui/ListBoxAccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -13,6 +15,8 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
     // frame, whose title they read.
     if (className == QLatin1String(KringForm::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(ListBox::staticMetaObject.className()))
+        return new ListBoxAccessible(static_cast<ListBox*>(object));
     return nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/AccessibleFactory.h"
 
+#include "ui/Board.h"
+#include "ui/BoardAccessible.h"
 #include "ui/KringForm.h"
 #include "ui/ListBox.h"
 #include "ui/ListBoxAccessible.h"
@@ -15,6 +17,8 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
     // frame, whose title they read.
     if (className == QLatin1String(KringForm::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(Board::staticMetaObject.className()))
+        return new BoardAccessible(static_cast<Board*>(object));
     if (className == QLatin1String(ListBox::staticMetaObject.className()))
         return new ListBoxAccessible(static_cast<ListBox*>(object));
     return nullptr;

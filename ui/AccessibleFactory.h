@@ -2,7 +2,7 @@
 
 namespace kring {
 
-// Gives the window and the list the interfaces screen readers see them by. Safe to call more than once.
+// Gives the window, the board and the list the interfaces screen readers see them by. Safe to call more than once.
 void InstallAccessibleFactory();
 
 } // namespace kring

@@ -1,5 +1,6 @@
 #include "ui/AccessibleFactory.h"
 
+#include "ui/Announcement.h"
 #include "ui/Board.h"
 #include "ui/BoardAccessible.h"
 #include "ui/KringForm.h"
@@ -21,6 +22,8 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
         return new BoardAccessible(static_cast<Board*>(object));
     if (className == QLatin1String(ListBox::staticMetaObject.className()))
         return new ListBoxAccessible(static_cast<ListBox*>(object));
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 

@@ -2,7 +2,8 @@
 
 namespace kring {
 
-// Gives the window, the board and the list the interfaces screen readers see them by. Safe to call more than once.
+// Gives the window, the board, the list and the announcements the
+// interfaces screen readers see them by. Safe to call more than once.
 void InstallAccessibleFactory();
 
 } // namespace kring

@@ -2,6 +2,7 @@
 
 #include "core/GeneratePuzzle.h"
 #include "ui/AccessibleFactory.h"
+#include "ui/Announcement.h"
 #include "ui/AppIdentity.h"
 #include "ui/Board.h"
 #include "ui/CheckedArithmetic.h"
@@ -185,6 +186,9 @@ void KringForm::createControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAutoSize(true);
 
+    Melding = new Announcement(this);
+    Melding->setObjectName(QStringLiteral("Melding"));
+
     // The list, the board and the box, then the picture buttons.
     QWidget* tabOrder[] = {List1, Bord, Check1, LoadKnop, MakeKnop, CancelKnop};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
@@ -277,6 +281,8 @@ void KringForm::LoadKnop_Click() {
         desktop_.setBusyPointer(true);
         LoadWords(QStringLiteral("Woorden"));
         Label2->setCaption(QString::number(List1->listCount()) + QStringLiteral(" Woorden"));
+        wordInLabel2_ = false;
+        Melding->say(Label2->caption());
         desktop_.setBusyPointer(false);
     });
 }
@@ -312,12 +318,16 @@ void KringForm::MakeKnop_Click() {
             return;
         }
         Label2->setForeColor(WordHidden);
+        const bool wasRevealed = Check1->checkState() != Qt::Unchecked;
         Check1->setCheckState(Qt::Unchecked); // runs Check1_Click if it was ticked
         const ListBoxWordList words(*List1);
         const Puzzle puzzle = GeneratePuzzle(words, random_);
         Label2->setCaption(words.asListed(puzzle.Word));
+        wordInLabel2_ = true;
         for (const Placement& placement : puzzle.Placements)
             DrawPlacement(placement);
+        Melding->say(wasRevealed ? QStringLiteral("Nieuw kringwoord op het bord; de oplossing is weer verborgen.")
+                                 : QStringLiteral("Nieuw kringwoord op het bord."));
     });
 }
 
@@ -340,6 +350,8 @@ void KringForm::Check1_Click() {
         for (Label* number : Label3)
             number->setForeColor(revealed ? NumberShown : NumberHidden);
         Label2->setForeColor(revealed ? WordShown : WordHidden);
+        if (revealed && wordInLabel2_)
+            Melding->say(QStringLiteral("Oplossing: ") + Label2->accessibleName());
     });
 }
 

@@ -9,6 +9,7 @@ class QCheckBox;
 
 namespace kring {
 
+class Announcement;
 class Board;
 class Desktop;
 class DestroyedWindowWatch;
@@ -42,6 +43,8 @@ public:
     std::array<PictureBox*, 8> Pic;
     PictureBox* PicMidden;
     Board* Bord;
+    // What Load, Plaatsen and the reveal did, for screen readers.
+    Announcement* Melding;
 
     void LoadKnop_Click();
     void MakeKnop_Click();
@@ -72,6 +75,8 @@ private:
     RandomSource& random_;
     std::unique_ptr<DestroyedWindowWatch> destroyedWatch_;
     int waitingPresses_ = 0;
+    // Label2 holds the word of the puzzle on the board, not the count.
+    bool wordInLabel2_ = false;
 };
 
 } // namespace kring

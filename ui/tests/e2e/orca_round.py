@@ -18,6 +18,7 @@ import tempfile
 import time
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\[?\{")
+ROUND_SECONDS = 100
 
 
 class Orca:
@@ -27,26 +28,19 @@ class Orca:
         self.debug_file = debug_file
 
     def text(self):
-        try:
-            with open(self.debug_file, encoding="utf-8", errors="replace") as log:
-                return log.read()
-        except FileNotFoundError:
-            return ""
+        with open(self.debug_file, encoding="utf-8", errors="replace") as log:
+            return log.read()
 
     def spoken(self):
         return [m.group(1) for m in SPOKEN.finditer(self.text())]
 
-    def after(self, keys, until, what, seconds=10.0, settle=0.4):
-        """Presses the keys, waits until until(lines spoken since) holds and
-        then for the speech to settle; returns the lines and the seconds to
-        the first line that made until hold."""
+    def after(self, keys, until, what, settle=0.4):
+        """Presses the keys and waits until until(the lines spoken since) holds,
+        and a little longer; returns those lines and the seconds until it held."""
         start = len(self.spoken())
         pressed = time.monotonic()
         subprocess.run(["xdotool", "key", "--delay", "100", *keys.split()], check=True)
-        while not until(self.spoken()[start:]):
-            if time.monotonic() - pressed > seconds:
-                sys.exit(f"FAIL: {what}: Orca said {self.spoken()[start:]}")
-            time.sleep(0.05)
+        wait_for(lambda: f"{what}: Orca said {self.spoken()[start:]}", lambda: until(self.spoken()[start:]))
         took = time.monotonic() - pressed
         time.sleep(settle)
         said = self.spoken()[start:]
@@ -54,40 +48,37 @@ class Orca:
         return said, took
 
 
-def wait_for(what, check, seconds):
+def wait_for(what, check, seconds=10):
     deadline = time.monotonic() + seconds
     while not check():
         if time.monotonic() > deadline:
-            sys.exit(f"FAIL: {what}")
-        time.sleep(0.1)
+            sys.exit(f"FAIL: {what() if callable(what) else what}")
+        time.sleep(0.05)
+
+
+def write(path, text, mode="w"):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, mode) as file:
+        file.write(text)
 
 
 def private_home(root):
-    """A home in which speech-dispatcher plays to a null audio device."""
+    """A home in which speech-dispatcher plays to a null audio device; returns
+    speech-dispatcher's settings folder."""
     home = os.path.join(root, "home")
-    config = os.path.join(home, ".config")
-    shutil.copytree("/etc/speech-dispatcher", os.path.join(config, "speech-dispatcher"))
-    with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "a") as conf:
-        conf.write('\nAudioOutputMethod "libao"\n')
-    with open(os.path.join(home, ".libao"), "w") as libao:
-        libao.write("default_driver=null\n")
+    speechd = os.path.join(home, ".config", "speech-dispatcher")
+    shutil.copytree("/etc/speech-dispatcher", speechd)
+    write(os.path.join(speechd, "speechd.conf"), '\nAudioOutputMethod "libao"\n', "a")
+    write(os.path.join(home, ".libao"), "default_driver=null\n")
     # Orca writes its debug file in blocks; this round reads it line by line.
-    orca = os.path.join(home, ".local", "share", "orca")
-    os.makedirs(orca)
-    with open(os.path.join(orca, "orca-customizations.py"), "w") as customizations:
-        customizations.write("from orca import debug\n"
-                             "if debug.debugFile:\n"
-                             "    debug.debugFile.reconfigure(line_buffering=True)\n")
-    runtime = os.path.join(root, "runtime")
-    os.mkdir(runtime, 0o700)
-    os.environ.update({
-        "HOME": home,
-        "XDG_CONFIG_HOME": config,
-        "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
-        "XDG_CACHE_HOME": os.path.join(home, ".cache"),
-        "XDG_RUNTIME_DIR": runtime,
-    })
-    return config
+    write(os.path.join(home, ".local", "share", "orca", "orca-customizations.py"),
+          "from orca import debug\nif debug.debugFile:\n    debug.debugFile.reconfigure(line_buffering=True)\n")
+    os.environ["HOME"] = home
+    for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"):
+        os.environ.pop(name, None)  # all under the home
+    os.environ["XDG_RUNTIME_DIR"] = os.path.join(root, "runtime")
+    os.mkdir(os.environ["XDG_RUNTIME_DIR"], 0o700)
+    return speechd
 
 
 def start(started, command, **kwargs):
@@ -108,7 +99,7 @@ def stop(started):
 
 
 def desktop(started, root):
-    config = private_home(root)
+    speechd = private_home(root)
     read_end, write_end = os.pipe()
     start(started, ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
                     "-nolisten", "tcp", "-noreset"],
@@ -130,15 +121,12 @@ def desktop(started, root):
     start(started, ["openbox", "--config-file", "/dev/null"],
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     start(started, ["speech-dispatcher", "--run-single", "--timeout", "0",
-                    "--config-dir", os.path.join(config, "speech-dispatcher")],
+                    "--config-dir", speechd],
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def give_up(signum, frame):
     sys.exit(f"FAIL: the round took longer than {ROUND_SECONDS} s")
-
-
-ROUND_SECONDS = 100
 
 
 def main():
@@ -158,8 +146,7 @@ def main():
     try:
         desktop(started, root)
         debug_file = os.path.abspath(args.log) if args.log else os.path.join(root, "orca.log")
-        if os.path.exists(debug_file):
-            os.remove(debug_file)
+        write(debug_file, "")  # none left from an earlier round
         start(started, ["orca", "--debug", f"--debug-file={debug_file}"],
               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         orca = Orca(debug_file)
@@ -167,7 +154,7 @@ def main():
         wait_for("Orca listening", lambda: "ORCA: Starting registry" in orca.text(), 30)
         start(started, [program], cwd=root)
         wait_for("the window told as a frame, with its title",
-                 lambda: has(r"^Kringwoord \(.*\bframe\b")(orca.spoken()), 20)
+                 lambda: has(r"^Kringwoord \(.*\bframe\b")(orca.spoken()))
         with open(os.path.join(os.path.dirname(program), "Data", "Woorden.txt"), encoding="cp1252") as words:
             last_word = words.read().split()[-1]
         play(orca, last_word)

@@ -1,7 +1,10 @@
 #include "ui/KringForm.h"
 
 #include "core/GeneratePuzzle.h"
+#include "ui/AccessibleFactory.h"
+#include "ui/Announcement.h"
 #include "ui/AppIdentity.h"
+#include "ui/Board.h"
 #include "ui/CheckedArithmetic.h"
 #include "ui/Desktop.h"
 #include "ui/DestroyedWindowWatch.h"
@@ -86,6 +89,11 @@ void SizeInTwips(QWidget& widget, int width, int height) {
     widget.resize(PixelsFromTwips(width), PixelsFromTwips(height));
 }
 
+// The cells lie on the board but are placed by where they stand in the window.
+void PlaceOnBoardInTwips(QWidget& cell, const Board& board, int left, int top) {
+    cell.move(QPoint(PixelsFromTwips(left), PixelsFromTwips(top)) - board.pos());
+}
+
 void DrawFrame(PictureBox& cell) {
     cell.lineBox(0, 0, CellPixels - 1, CellPixels - 1, FrameBlack);
 }
@@ -96,6 +104,7 @@ KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       desktop_(desktop), random_(random) {
+    InstallAccessibleFactory();
     createControls();
     Form_Load();
 }
@@ -129,8 +138,10 @@ void KringForm::createControls() {
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("Woorden"));
 
+    Bord = new Board(this);
+    Bord->setObjectName(QStringLiteral("Bord"));
     for (int i = 0; i < 8; ++i) {
-        Pic[i] = new PictureBox(this);
+        Pic[i] = new PictureBox(Bord);
         Pic[i]->setObjectName(QStringLiteral("Pic(%1)").arg(i));
         Label3[i] = new Label(Pic[i]);
         Label3[i]->setObjectName(QStringLiteral("Label3(%1)").arg(i));
@@ -139,12 +150,14 @@ void KringForm::createControls() {
         Label3[i]->setCaption(QStringLiteral("0"));
     }
 
-    PicMidden = new PictureBox(this);
+    PicMidden = new PictureBox(Bord);
     PicMidden->setObjectName(QStringLiteral("PicMidden"));
     PicMidden->resize(CellPixels, CellPixels);
     PicMidden->setPicture([](qreal ratio) {
         return PictureForRatio(QStringLiteral(":/images/knight.png"), ratio, DrawCentreKnight);
     });
+    Bord->setCells({Pic[0], Pic[1], Pic[2], Pic[3], PicMidden, Pic[4], Pic[5], Pic[6], Pic[7]},
+                   Label3);
 
     MakeKnop =
         new ImageButton(QStringLiteral(":/images/plaatsen.png"), QStringLiteral("Plaatsen"), this);
@@ -173,8 +186,11 @@ void KringForm::createControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAutoSize(true);
 
-    // The list and the box, then the picture buttons; the cells take no focus.
-    QWidget* tabOrder[] = {List1, Check1, LoadKnop, MakeKnop, CancelKnop};
+    Melding = new Announcement(this);
+    Melding->setObjectName(QStringLiteral("Melding"));
+
+    // The list, the board and the box, then the picture buttons.
+    QWidget* tabOrder[] = {List1, Bord, Check1, LoadKnop, MakeKnop, CancelKnop};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -195,12 +211,13 @@ void KringForm::Form_Load() {
     PlaceInTwips(*Label1, 210, 240);
     SizeInTwips(*Label1, 5400, 5400);
     Label1->setBackColor(BoardGrey);
+    Bord->setGeometry(Label1->geometry());
 
     std::int32_t x = 330;
     std::int32_t y = 360;
     for (std::int32_t i = 0; i <= 7; i = CheckedAdd(i, 1)) {
         PictureBox& cell = *Pic.at(i);
-        PlaceInTwips(cell, x, y);
+        PlaceOnBoardInTwips(cell, *Bord, x, y);
         SizeInTwips(cell, CellTwips, CellTwips);
         // White on any desktop: the hidden numbers are white, and a dark cell
         // would show them and hide the letters.
@@ -218,7 +235,7 @@ void KringForm::Form_Load() {
         }
     }
 
-    PlaceInTwips(*PicMidden, 2070, 2100);
+    PlaceOnBoardInTwips(*PicMidden, *Bord, 2070, 2100);
     SizeInTwips(*PicMidden, CellTwips, CellTwips);
     PicMidden->setBackColor(CentreOlive);
     DrawFrame(*PicMidden);
@@ -264,6 +281,8 @@ void KringForm::LoadKnop_Click() {
         desktop_.setBusyPointer(true);
         LoadWords(QStringLiteral("Woorden"));
         Label2->setCaption(QString::number(List1->listCount()) + QStringLiteral(" Woorden"));
+        wordInLabel2_ = false;
+        Melding->say(Label2->caption());
         desktop_.setBusyPointer(false);
     });
 }
@@ -299,12 +318,16 @@ void KringForm::MakeKnop_Click() {
             return;
         }
         Label2->setForeColor(WordHidden);
+        const bool wasRevealed = Check1->checkState() != Qt::Unchecked;
         Check1->setCheckState(Qt::Unchecked); // runs Check1_Click if it was ticked
         const ListBoxWordList words(*List1);
         const Puzzle puzzle = GeneratePuzzle(words, random_);
         Label2->setCaption(words.asListed(puzzle.Word));
+        wordInLabel2_ = true;
         for (const Placement& placement : puzzle.Placements)
             DrawPlacement(placement);
+        Melding->say(wasRevealed ? QStringLiteral("Nieuw kringwoord op het bord; de oplossing is weer verborgen.")
+                                 : QStringLiteral("Nieuw kringwoord op het bord."));
     });
 }
 
@@ -327,6 +350,8 @@ void KringForm::Check1_Click() {
         for (Label* number : Label3)
             number->setForeColor(revealed ? NumberShown : NumberHidden);
         Label2->setForeColor(revealed ? WordShown : WordHidden);
+        if (revealed && wordInLabel2_)
+            Melding->say(QStringLiteral("Oplossing: ") + Label2->accessibleName());
     });
 }
 

@@ -9,6 +9,8 @@ class QCheckBox;
 
 namespace kring {
 
+class Announcement;
+class Board;
 class Desktop;
 class DestroyedWindowWatch;
 class ImageButton;
@@ -20,8 +22,10 @@ struct Placement;
 
 // The game's one window. Its controls carry the names the handlers use; the
 // board cells are numbered in reading order, 0 1 2 / 3 . 4 / 5 6 7, with
-// PicMidden in the centre. Each control's object name is its member's name,
-// the cells and their labels with their index: "Pic(0)", "Label3(0)".
+// PicMidden in the centre; they lie on Bord, which offers them to the
+// keyboard and to screen readers as a 3 x 3 grid. Each control's object name
+// is its member's name, the cells and their labels with their index:
+// "Pic(0)", "Label3(0)".
 class KringForm : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +42,9 @@ public:
     std::array<Label*, 8> Label3;
     std::array<PictureBox*, 8> Pic;
     PictureBox* PicMidden;
+    Board* Bord;
+    // What Load, Plaatsen and the reveal did, for screen readers.
+    Announcement* Melding;
 
     void LoadKnop_Click();
     void MakeKnop_Click();
@@ -68,6 +75,8 @@ private:
     RandomSource& random_;
     std::unique_ptr<DestroyedWindowWatch> destroyedWatch_;
     int waitingPresses_ = 0;
+    // Label2 holds the word of the puzzle on the board, not the count.
+    bool wordInLabel2_ = false;
 };
 
 } // namespace kring

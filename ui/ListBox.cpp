@@ -2,6 +2,7 @@
 
 #include "ui/DrawnPrefixDelegate.h"
 
+#include <QAccessible>
 #include <QStringListModel>
 
 #include <limits>
@@ -56,6 +57,28 @@ QString ListBox::list(int index) const {
     if (index < 0 || index >= items_->rowCount())
         throw std::out_of_range("Subscript out of range");
     return items_->index(index).data().toString();
+}
+
+std::pair<int, int> ListBox::rowsInView() const {
+    const QModelIndex first = indexAt(QPoint(0, 0));
+    if (!first.isValid())
+        return {0, 0};
+    const QModelIndex last = indexAt(QPoint(0, viewport()->height() - 1));
+    return {first.row(), last.isValid() ? last.row() + 1 : items_->rowCount()};
+}
+
+void ListBox::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous); // scrolls it into view
+    const auto [first, last] = rowsInView();
+    if (!QAccessible::isActive() || !hasFocus() || current.row() < first || current.row() >= last)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current.row() - first);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 } // namespace kring

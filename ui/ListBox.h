@@ -3,6 +3,7 @@
 #include <QListView>
 
 #include <cstdint>
+#include <utility>
 
 class QStringListModel;
 
@@ -24,6 +25,15 @@ public:
     std::int16_t listCount() const;
     // Throws std::out_of_range unless 0 <= index < listCount().
     QString list(int index) const;
+    // The rows that show, from first up to but not including last.
+    std::pair<int, int> rowsInView() const;
+
+protected:
+    // Screen readers know the items in view only (ListBoxAccessible), so they
+    // hear of the current item by its place among those. QListView's own
+    // events, which count it among all items, are left out.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
     QStringListModel* items_;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <cerrno>
 #include <cstdio>
@@ -128,6 +129,8 @@ int main(int argc, char* argv[]) {
     }
 
     const std::unique_ptr<QApplication> app = StartApplication(argc, argv);
+    // The game speaks Dutch, also to screen readers asking for its language.
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kring::identity::applicationId));
     kring::QtDesktop desktop;
     kring::ClockSeededRandom random;

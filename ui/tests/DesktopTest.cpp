@@ -5,6 +5,8 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
+#include "ui/Announcement.h"
+#include "ui/Board.h"
 #include "ui/ImageButton.h"
 #include "ui/KringForm.h"
 #include "ui/Label.h"
@@ -27,15 +29,29 @@ QString NameOf(QObject* control) {
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
 }
 
-// The names screen readers get for the board: the eight cells' texts, then
-// their eight numbers, then the word label's.
+// The names screen readers get for the board's cells, row by row, then the
+// word label's.
 QStringList BoardNames(kring::KringForm& form) {
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.Bord);
     QStringList names;
-    for (kring::PictureBox* cell : form.Pic)
-        names << NameOf(cell);
-    for (kring::Label* number : form.Label3)
-        names << NameOf(number);
+    for (int i = 0; i < board->childCount(); ++i)
+        names << board->child(i)->text(QAccessible::Name);
     return names << NameOf(form.Label2);
+}
+
+// Row by row, what each cell tells followed by its place.
+QStringList InPlace(QStringList cells) {
+    for (int i = 0; i < cells.size(); ++i)
+        cells[i] += QStringLiteral(", rij %1, kolom %2").arg(i / 3 + 1).arg(i % 3 + 1);
+    return cells;
+}
+
+// What the notification for screen readers says while it shows.
+QString Told(kring::KringForm& form) {
+    QAccessibleInterface* melding = QAccessible::queryAccessibleInterface(form.Melding);
+    return melding->role() == QAccessible::Notification && form.Melding->isVisible()
+               ? melding->text(QAccessible::Name)
+               : QString();
 }
 
 // The window shown and active, so that it has the keyboard.
@@ -139,16 +155,55 @@ private slots:
         }
         QCOMPARE(NameOf(g.form.List1), "Woorden");
 
-        QStringList names(16, QString());
-        QCOMPARE(BoardNames(g.form), names << "0 Woorden");
+        QCOMPARE(BoardNames(g.form),
+                 InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"}) << "0 Woorden");
 
         g.makePuzzle(); // WIJNGAARD in layout 5
-        const QStringList letters = {"R", "G", "W", "IJ", "A", "A", "D", "N"};
-        QCOMPARE(BoardNames(g.form), letters + QStringList(9, QString()));
+        QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"}) << "");
+        QVERIFY(!Told(g.form).isEmpty() && !Told(g.form).contains("WIJNGAARD"));
 
         g.form.Check1->setChecked(true);
-        const QStringList numbers = {"7", "4", "1", "2", "6", "5", "8", "3"};
-        QCOMPARE(BoardNames(g.form), letters + numbers + QStringList{"WIJNGAARD"});
+        QCOMPARE(BoardNames(g.form), InPlace({"R, 7", "G, 4", "W, 1", "IJ, 2", "paard", "A, 6", "A, 5", "D, 8", "N, 3"})
+                                         << "WIJNGAARD");
+        QCOMPARE(Told(g.form), "Oplossing: WIJNGAARD");
+        g.makePuzzle();
+        QVERIFY(Told(g.form).contains("verborgen") && !Told(g.form).contains("WIJNGAARD"));
+        // Ticked with no puzzle made since Load, the box shows the count: no solution.
+        Click(g.form.LoadKnop);
+        g.form.Check1->setChecked(true);
+        QVERIFY(!Told(g.form).contains("Oplossing"));
+    }
+
+    // Tab stops once on the board, after the list; the arrows move over its
+    // cells, up to its edges, and a ring marks the cell only while it has focus.
+    void theBoardIsOneTabStopWalkedWithTheArrows() {
+        Game g;
+        g.makePuzzle();
+        const QRect board = g.form.Bord->geometry();
+        g.form.List1->setFocus();
+        const QImage unfocused = Grab(g.form);
+        QTest::mouseClick(g.form.Pic[0], Qt::LeftButton);
+        QVERIFY(g.form.List1->hasFocus());
+        QTest::keyClick(g.form.List1, Qt::Key_Tab);
+        QVERIFY(g.form.Bord->hasFocus());
+        const QImage focused = Grab(g.form);
+        QVERIFY(focused.copy(board) != unfocused.copy(board));
+
+        const std::pair<Qt::Key, QString> steps[] = {
+            {Qt::Key_Right, "G, rij 1, kolom 2"}, {Qt::Key_Right, "W, rij 1, kolom 3"},
+            {Qt::Key_Right, "W, rij 1, kolom 3"}, {Qt::Key_Down, "A, rij 2, kolom 3"},
+            {Qt::Key_Down, "N, rij 3, kolom 3"},  {Qt::Key_Down, "N, rij 3, kolom 3"},
+            {Qt::Key_Left, "D, rij 3, kolom 2"},  {Qt::Key_Up, "paard, rij 2, kolom 2"},
+            {Qt::Key_Left, "IJ, rij 2, kolom 1"}, {Qt::Key_Left, "IJ, rij 2, kolom 1"},
+            {Qt::Key_Up, "R, rij 1, kolom 1"},    {Qt::Key_Up, "R, rij 1, kolom 1"}};
+        for (const auto& [key, cell] : steps) {
+            QTest::keyClick(g.form.Bord, key);
+            QCOMPARE(QAccessible::queryAccessibleInterface(g.form.Bord)->focusChild()->text(QAccessible::Name), cell);
+        }
+
+        QTest::keyClick(g.form.Bord, Qt::Key_Tab);
+        QVERIFY(g.form.Check1->hasFocus());
+        QCOMPARE(Grab(g.form).copy(board), unfocused.copy(board));
     }
 };
 

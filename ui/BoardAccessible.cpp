@@ -1,55 +1,41 @@
 #include "ui/BoardAccessible.h"
 
+#include "ui/AccessibleLeaf.h"
 #include "ui/Board.h"
 #include "ui/BoardSpeech.h"
 #include "ui/PictureBox.h"
 
-#include <QPointer>
-#include <QWindow>
 
 namespace kring {
 
 namespace {
 
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellAccessible : public AccessibleLeaf<Board>, public QAccessibleTableCellInterface {
 public:
-    CellAccessible(Board* board, int index) : board_(board), index_(index) {}
+    CellAccessible(Board* board, int index) : AccessibleLeaf(board), index_(index) {}
 
-    bool isValid() const override { return board_; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
                                                        : nullptr;
     }
 
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(board_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !board_)
+        if (t != QAccessible::Name || !owner())
             return {};
-        return BoardCellSpeech(board_->cell(index_)->accessibleName(), board_->shownNumber(index_),
+        return BoardCellSpeech(owner()->cell(index_)->accessibleName(), owner()->shownNumber(index_),
                                Board::isCentre(index_), rowIndex(), columnIndex());
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        if (!board_)
+        if (!owner())
             return {};
-        const PictureBox* cell = board_->cell(index_);
+        const PictureBox* cell = owner()->cell(index_);
         return QRect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
-        state.focused = board_ && board_->hasFocus() && board_->current() == index_;
+        state.focused = owner() && owner()->hasFocus() && owner()->current() == index_;
         state.readOnly = true;
         return state;
     }
@@ -65,7 +51,6 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<Board> board_;
     int index_;
 };
 

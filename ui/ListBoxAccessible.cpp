@@ -1,41 +1,28 @@
 #include "ui/ListBoxAccessible.h"
 
+#include "ui/AccessibleLeaf.h"
 #include "ui/ListBox.h"
-
-#include <QPointer>
-#include <QWindow>
 
 namespace kring {
 
 namespace {
 
-class ItemAccessible : public QAccessibleInterface {
+class ItemAccessible : public AccessibleLeaf<ListBox> {
 public:
-    ItemAccessible(ListBox* list, int row) : list_(list), row_(row) {}
+    ItemAccessible(ListBox* list, int row) : AccessibleLeaf(list), row_(row) {}
 
-    bool isValid() const override { return list_ && row_ < list_->model()->rowCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(list_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
+    bool isValid() const override { return owner() && row_ < owner()->model()->rowCount(); }
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid())
             return {};
-        return list_->model()->index(row_, 0).data().toString();
+        return owner()->model()->index(row_, 0).data().toString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid())
             return {};
-        const QRect shown = list_->visualRect(list_->model()->index(row_, 0));
-        return QRect(list_->viewport()->mapToGlobal(shown.topLeft()), shown.size());
+        const QRect shown = owner()->visualRect(owner()->model()->index(row_, 0));
+        return QRect(owner()->viewport()->mapToGlobal(shown.topLeft()), shown.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
@@ -44,18 +31,17 @@ public:
             state.invalid = true;
             return state;
         }
-        const QModelIndex index = list_->model()->index(row_, 0);
+        const QModelIndex index = owner()->model()->index(row_, 0);
         state.selectable = true;
         state.focusable = true;
-        state.selected = list_->selectionModel()->isSelected(index);
-        state.focused = list_->hasFocus() && list_->currentIndex() == index;
-        const QRect shown = list_->visualRect(index);
-        state.invisible = state.offscreen = !list_->viewport()->rect().intersects(shown);
+        state.selected = owner()->selectionModel()->isSelected(index);
+        state.focused = owner()->hasFocus() && owner()->currentIndex() == index;
+        const QRect shown = owner()->visualRect(index);
+        state.invisible = state.offscreen = !owner()->viewport()->rect().intersects(shown);
         return state;
     }
 
 private:
-    QPointer<ListBox> list_;
     int row_;
 };
 

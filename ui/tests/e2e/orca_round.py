@@ -147,6 +147,9 @@ def main():
         desktop(started, root)
         debug_file = os.path.abspath(args.log) if args.log else os.path.join(root, "orca.log")
         write(debug_file, "")  # none left from an earlier round
+        # Orca will not start while another one of this user's runs.
+        wait_for(lambda: "another Orca runs: " + subprocess.run(["pgrep", "-a", "-x", "orca"], capture_output=True, text=True).stdout,
+                 lambda: subprocess.run(["pgrep", "-x", "orca"], capture_output=True).returncode != 0, 30)
         start(started, ["orca", "--debug", f"--debug-file={debug_file}"],
               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         orca = Orca(debug_file)

@@ -19,16 +19,10 @@ namespace fs = std::filesystem;
 class AppFolder {
 public:
     explicit AppFolder(const fs::path& nameTail = {}) {
-        std::random_device random;
-        for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
-            fs::path name = "kring-wordfile-" + std::to_string(random());
-            name += nameTail.native();
-            if (fs::create_directory(fs::temp_directory_path() / name))
-                root_ = fs::temp_directory_path() / name;
-        }
-        if (root_.empty())
-            throw std::runtime_error("no fresh folder in the temporary folder");
-        fs::create_directory(root_ / "Data");
+        fs::path name = "kring-wordfile-" + std::to_string(std::random_device()());
+        root_ = fs::temp_directory_path() / (name += nameTail.native());
+        if (!fs::create_directories(root_ / "Data"))
+            throw std::runtime_error("the test's folder was there already");
     }
     ~AppFolder() { fs::remove_all(root_); }
     const fs::path& path() const { return root_; }

@@ -29,6 +29,7 @@ window=$(game_window) || fail "the installed game showed no window"
 xdotool mousemove --window "$window" 562 364 click 1 # Annuleren
 status=0
 wait "$game_pid" || status=$?
+game_pid=""
 ((status == 0)) || fail "the installed game ended with status $status"
 
 "$runner" "$installed/Uninstall.exe" /S
@@ -41,4 +42,3 @@ done
 [[ ! -e $installed ]] || fail "the uninstaller left $(find "$installed" | head -n 5)"
 [[ -z $(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Kringwoord.lnk') ]] ||
   fail "the uninstaller left the Start-menu entry"
-echo "installed, started and uninstalled"

@@ -1,9 +1,12 @@
 # Sourced by the package tests: a private X server for Wine's windows, a work
 # folder, and both gone at exit. Wine runs through cmake/windows/wine-run.
+# The game runs on Windows' own platform, whatever the caller's Qt would use.
+unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 xvfb_pid=""
+game_pid=""
 cleanup() {
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  kill $game_pid $xvfb_pid 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

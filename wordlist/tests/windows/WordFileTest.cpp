@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <chrono>
-
 namespace kring {
 namespace {
 
@@ -42,15 +40,13 @@ TEST(WordFile, AFileOthersWriteToIsReadAsItWasAtOpening) {
     ::CloseHandle(writer);
 }
 
-TEST(WordFile, AFileLockedByItsOwnerDoesNotOpenAndNothingWaits) {
+TEST(WordFile, AFileLockedByItsOwnerDoesNotOpen) {
     const AppFolder app;
     app.write("AAP\r\n");
     const HANDLE owner = ::CreateFileW(app.wordFile().c_str(), GENERIC_READ, 0, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(owner, INVALID_HANDLE_VALUE);
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Read(app.wordFile()).result, WordFileResult::NotOpened);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     ::CloseHandle(owner);
     EXPECT_EQ(Read(app.wordFile()).lines, Widen({"AAP"}));
 }

@@ -9,10 +9,7 @@ setup=$1 runner=$2
 source "$(dirname "$0")/on_private_x.sh"
 export WINEPREFIX=$work/prefix
 
-fail() {
-  echo "installer: $*" >&2
-  exit 1
-}
+fail() { echo "installer: $*" >&2; exit 1; }
 
 "$runner" "$setup" /S
 wineserver -w

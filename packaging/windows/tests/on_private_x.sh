@@ -17,11 +17,7 @@ for _ in $(seq 100); do
   if [[ -s $work/display ]]; then break; fi
   sleep 0.1
 done
-if [[ ! -s $work/display ]]; then
-  echo "Xvfb did not start:" >&2
-  cat "$work/xvfb.log" >&2
-  exit 1
-fi
+[[ -s $work/display ]] || { cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
 unset WAYLAND_DISPLAY
 

@@ -88,7 +88,7 @@ BENCHMARK(ReadDecodeAndKeepWordFile)
 
 // The floor: the file's bytes read in one go, nothing done with them.
 void ReadWordFileBytesOnly(benchmark::State& state) {
-    const std::string path = kring::WordFilePath(AppFolder(), WordFileName);
+    const std::filesystem::path path = kring::WordFilePath(AppFolder(), WordFileName);
     std::int64_t bytes = 0;
     for (auto _ : state) {
         const kring::WordFileBytes file = kring::ReadWordFileBytes(path, kring::MaxWordFileBytes);

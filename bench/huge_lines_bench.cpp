@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -27,12 +28,12 @@ namespace {
 // second at every reading, so a press's wait ends at once.
 class FolderDesktop final : public kring::QtDesktop {
 public:
-    explicit FolderDesktop(std::string folder) : folder_(std::move(folder)) {}
+    explicit FolderDesktop(std::filesystem::path folder) : folder_(std::move(folder)) {}
     double monotonicSeconds() override { return seconds_ += 1.0; }
-    std::string applicationFolder() override { return folder_; }
+    std::filesystem::path applicationFolder() override { return folder_; }
 
 private:
-    std::string folder_;
+    std::filesystem::path folder_;
     double seconds_ = 0;
 };
 
@@ -77,7 +78,7 @@ void HugeLines(benchmark::State& state) {
     file.close();
 
     for (auto _ : state) {
-        FolderDesktop desktop(QFile::encodeName(folder.path()).toStdString());
+        FolderDesktop desktop(folder.path().toStdU16String());
         kring::ClockSeededRandom random;
         kring::KringForm form(desktop, random);
         form.show();

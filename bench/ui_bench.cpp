@@ -55,9 +55,7 @@ QString BuildFolder() {
 class NoWaitDesktop final : public kring::QtDesktop {
 public:
     double monotonicSeconds() override { return seconds_ += 1.0; }
-    std::string applicationFolder() override {
-        return QFile::encodeName(BuildFolder()).toStdString();
-    }
+    std::filesystem::path applicationFolder() override { return BuildFolder().toStdU16String(); }
 
 private:
     double seconds_ = 0;
@@ -91,7 +89,7 @@ void LoadUntilRepainted(benchmark::State& state) {
 }
 
 void ReadAndDecodeWordFileAlone(benchmark::State& state) {
-    const std::string folder = QFile::encodeName(BuildFolder()).toStdString();
+    const std::filesystem::path folder = BuildFolder().toStdU16String();
     for (auto _ : state) {
         std::size_t lines = 0;
         kring::ReadWordFile(folder, "Woorden", [&](std::u16string_view line) {

@@ -1,11 +1,14 @@
 // Draws the game's icon for desktop menus and launchers: the black knight of
 // the board's centre cell on an olive tile. Writes it as a scalable SVG and as
-// PNG files at the sizes of the hicolor icon theme.
+// PNG files at the sizes of the hicolor icon theme, and as the Windows
+// program's icon.ico, with the sizes Windows shows.
 //
 // Usage: make_icons <output folder>
 
 #include "ui/DrawnPictures.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -31,6 +34,7 @@ const QColor knightColour(16, 16, 0);
 const QColor detailColour(196, 192, 112);
 
 constexpr int pngSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int icoSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct Shape {
     QPainterPath path;
@@ -109,6 +113,37 @@ QImage png(int size, const QList<Shape>& shapes) {
     return image;
 }
 
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// An .ico file whose images are PNG files, which Windows reads since Vista.
+bool writeIco(const QString& file, const QList<Shape>& shapes) {
+    QList<QByteArray> images;
+    for (int size : icoSizes)
+        images.append(pngBytes(png(size, shapes)));
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size()); // reserved, icon, count
+    quint32 offset = 6 + 16 * images.size();
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const int size = icoSizes[i];
+        // Width and height in a byte each, 256 as 0; no palette; one plane of 32 bits.
+        out << quint8(size % 256) << quint8(size % 256) << quint8(0) << quint8(0) << quint16(1)
+            << quint16(32) << quint32(images[i].size()) << offset;
+        offset += images[i].size();
+    }
+    for (const QByteArray& image : images)
+        ico.append(image);
+    QFile icoFile(file);
+    return icoFile.open(QIODevice::WriteOnly | QIODevice::Truncate) && icoFile.write(ico) == ico.size();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -141,5 +176,10 @@ int main(int argc, char* argv[]) {
         }
         std::printf("%s\n", qPrintable(file));
     }
+    if (!writeIco(folder.filePath(QStringLiteral("icon.ico")), shapes)) {
+        std::fprintf(stderr, "make_icons: cannot write icon.ico\n");
+        return 1;
+    }
+    std::printf("icon.ico\n");
     return 0;
 }

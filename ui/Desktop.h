@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include <string>
+#include <filesystem>
 
 class QWidget;
 
@@ -30,7 +30,7 @@ public:
     virtual bool hasEnded() const = 0;
     // The folder that holds the program, as the file system names it; empty
     // when it cannot be told.
-    virtual std::string applicationFolder() = 0;
+    virtual std::filesystem::path applicationFolder() = 0;
 };
 
 } // namespace kring

@@ -25,12 +25,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kring {
 
@@ -294,7 +294,7 @@ void KringForm::LoadWords(const QString& name) {
     // and the list is told of one insertion instead of one per word.
     QStringList lines;
     try {
-        ReadWordFile(desktop_.applicationFolder(), QFile::encodeName(name).toStdString(),
+        ReadWordFile(desktop_.applicationFolder(), std::filesystem::path(name.toStdU16String()),
                      [&lines](std::u16string_view line) {
                          lines.append(QStringView(line).toString());
                          return true;

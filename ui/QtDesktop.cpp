@@ -1,6 +1,7 @@
 #include "ui/QtDesktop.h"
 
 #include "ui/DestroyedWindowWatch.h"
+#include "ui/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace kring {
 
@@ -58,13 +58,8 @@ void QtDesktop::endProgram() {
     std::_Exit(0);
 }
 
-std::string QtDesktop::applicationFolder() {
-    // The bytes of the name, whatever the locale makes of them.
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        return {};
-    return program.parent_path().native();
+std::filesystem::path QtDesktop::applicationFolder() {
+    return ProgramFolder();
 }
 
 } // namespace kring

@@ -12,7 +12,7 @@ public:
     double monotonicSeconds() override;
     [[noreturn]] void endProgram() override;
     bool hasEnded() const override { return false; }
-    std::string applicationFolder() override;
+    std::filesystem::path applicationFolder() override;
 
 private:
     bool busy_ = false;

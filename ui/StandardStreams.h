@@ -7,4 +7,8 @@ namespace kring {
 // in its place and receive what was meant for the stream.
 void GuardClosedStandardStreams();
 
+// Lets what the command line prints (--help, --version, a refused argument)
+// reach the console the program was started from.
+void ReachStartingConsole();
+
 } // namespace kring

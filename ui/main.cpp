@@ -39,6 +39,9 @@ int FinishOutput() {
 // window or display connection exists. Returns the exit status when the
 // program ends here, nothing when the game should start.
 std::optional<int> answerCommandLine(int& argc, char* argv[]) {
+    // Without arguments the game starts and prints nothing.
+    if (argc > 1)
+        kring::ReachStartingConsole();
     QCoreApplication commandLine(argc, argv);
     QCommandLineParser parser;
     // -session and the like are single words, as Qt spells them.

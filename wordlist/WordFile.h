@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,9 +31,11 @@ enum class WordFileResult {
     LimitReached, // maxLines lines were handed over; the rest was not read
 };
 
-// "<appFolder>/Data/<baseName>.txt", joined as bytes. The folder comes as the
-// platform reports it: no trailing separator, except at the root.
-std::string WordFilePath(std::string_view appFolder, std::string_view baseName);
+// "<appFolder>/Data/<baseName>.txt", joined in the platform's own encoding with
+// its own separator. The folder comes as the platform reports it: no trailing
+// separator, except at the root.
+std::filesystem::path WordFilePath(const std::filesystem::path& appFolder,
+                                   const std::filesystem::path& baseName);
 
 // The bytes of a regular file, read in one go: at most the size the file had
 // when it was opened, and never more than maxBytes. whole is false when the
@@ -42,7 +45,7 @@ struct WordFileBytes {
     bool whole = false;
     std::string bytes;
 };
-WordFileBytes ReadWordFileBytes(const std::string& path, std::size_t maxBytes);
+WordFileBytes ReadWordFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
 // The reading itself, for a file already opened whose size at open was
 // sizeAtOpen. readSome(into, count) reads at most count bytes and returns how
@@ -91,14 +94,16 @@ WordFileResult SplitWordFileLines(const WordFileBytes& file, Sink&& onLine, int 
 // does. The file is opened read-only, never blocks opening (a FIFO, a device
 // or a folder is NotOpened) and is closed before the lines are handed over.
 template <LineSink Sink>
-WordFileResult ReadWordFileAt(const std::string& path, Sink&& onLine, WordFileLimits limits = {}) {
+WordFileResult ReadWordFileAt(const std::filesystem::path& path, Sink&& onLine,
+                              WordFileLimits limits = {}) {
     return SplitWordFileLines(ReadWordFileBytes(path, limits.maxBytes), onLine, limits.maxLines);
 }
 
 // The word file of the program in appFolder. An empty folder is one the
 // platform could not tell, so nothing is opened.
 template <LineSink Sink>
-WordFileResult ReadWordFile(std::string_view appFolder, std::string_view baseName, Sink&& onLine) {
+WordFileResult ReadWordFile(const std::filesystem::path& appFolder,
+                            const std::filesystem::path& baseName, Sink&& onLine) {
     if (appFolder.empty()) {
         return WordFileResult::NotOpened;
     }

@@ -3,7 +3,6 @@
 #include "ui/Desktop.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
 #include <functional>
@@ -47,7 +46,7 @@ public:
         ended_ = true;
     }
     bool hasEnded() const override { return ended_; }
-    std::string applicationFolder() override { return QFile::encodeName(folder_).toStdString(); }
+    std::filesystem::path applicationFolder() override { return folder_.toStdU16String(); }
 
     // Runs action once, in the first pass of the next wait.
     void onceDuringWait(std::function<void()> action) {

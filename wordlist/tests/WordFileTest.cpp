@@ -1,74 +1,15 @@
-#include "wordlist/WordFile.h"
+#include "WordFileTesting.h"
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace kring {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-// A fresh application folder with an empty Data sub-folder, removed afterwards.
-class AppFolder {
-public:
-    AppFolder() : root_(fs::temp_directory_path() / "kring-wordfile-XXXXXX") {
-        std::string pattern = root_.string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        root_ = pattern;
-        fs::create_directory(root_ / "Data");
-    }
-    ~AppFolder() { fs::remove_all(root_); }
-    std::string path() const { return root_.string(); }
-    fs::path wordFile() const { return root_ / "Data" / "Woorden.txt"; }
-    void write(const std::string& bytes) const {
-        std::ofstream(wordFile(), std::ios::binary) << bytes;
-    }
-
-private:
-    fs::path root_;
-};
-
-struct Outcome {
-    WordFileResult result;
-    std::vector<std::u16string> lines;
-};
-
-// The sink refuses every line after acceptCount.
-Outcome Read(const std::string& path, WordFileLimits limits = {}, std::size_t acceptCount = SIZE_MAX) {
-    Outcome outcome;
-    outcome.result = ReadWordFileAt(path, [&](std::u16string_view line) {
-        if (outcome.lines.size() == acceptCount) {
-            return false;
-        }
-        outcome.lines.emplace_back(line);
-        return true;
-    }, limits);
-    return outcome;
-}
-
-// Latin-1 bytes as characters.
-std::vector<std::u16string> Widen(const std::vector<std::string>& lines) {
-    std::vector<std::u16string> wide;
-    for (const std::string& line : lines) {
-        wide.emplace_back(line.begin(), line.end());
-        for (char16_t& c : wide.back()) {
-            c = static_cast<unsigned char>(c);
-        }
-    }
-    return wide;
-}
 
 struct Case {
     const char* name;
@@ -123,37 +64,6 @@ TEST(WordFile, StopsAfterTheLastLineTheListCanHold) {
     EXPECT_EQ(outcome.lines.back(), u"W32766");
 }
 
-TEST(WordFile, DecodesWindows1252LikeTheCLibrary) {
-    const iconv_t converter = ::iconv_open("UTF-16LE", "WINDOWS-1252");
-    std::u16string text;
-    for (int byte = 0; byte < 256; ++byte) {
-        char in = static_cast<char>(byte), *inAt = &in;
-        char16_t out = static_cast<char16_t>(byte); // stays for the five undefined bytes
-        char* outAt = reinterpret_cast<char*>(&out);
-        std::size_t inLeft = 1, outLeft = 2;
-        ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
-        DecodeWindows1252(std::string(1, in), text);
-        EXPECT_EQ(text, std::u16string(1, out)) << byte;
-    }
-    ::iconv_close(converter);
-}
-
-TEST(WordFile, OpensOnlyRegularFilesInAKnownFolder) {
-    AppFolder app;
-    const fs::path fifo = app.wordFile().parent_path() / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string names[] = {app.wordFile(), app.path() + "/Data", fifo, "/dev/zero",
-                                 app.path() + "/Data/\0/etc/passwd"s};
-    for (const std::string& name : names) {
-        EXPECT_EQ(Read(name).result, WordFileResult::NotOpened) << name;
-    }
-    app.write("AAP\r\n");
-    const auto noLines = [](std::u16string_view) { return false; };
-    EXPECT_EQ(ReadWordFile(app.path(), "Woorden", noLines), WordFileResult::Refused);
-    EXPECT_EQ(ReadWordFile("", "Woorden", noLines), WordFileResult::NotOpened);
-    EXPECT_EQ(WordFilePath("/", "Woorden"), "//Data/Woorden.txt");
-}
-
 // A file that gives fewer bytes than it had when it was opened, a few at a
 // time, then ends (it shrank) or fails.
 TEST(WordFile, AReadThatEndsEarlyKeepsOnlyTheCompleteLines) {
@@ -189,12 +99,6 @@ TEST(WordFile, AReadThatEndsEarlyKeepsOnlyTheCompleteLines) {
                   row.result);
         EXPECT_EQ(lines, Widen(row.lines));
     }
-}
-
-TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {
-    const Outcome outcome = Read("/proc/self/pagemap");
-    EXPECT_EQ(outcome.result, WordFileResult::Complete);
-    EXPECT_TRUE(outcome.lines.empty());
 }
 
 TEST(WordFile, ARefusedLineStopsTheReadingAndTheNextReadStartsAfresh) {

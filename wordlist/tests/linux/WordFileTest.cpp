@@ -1,0 +1,53 @@
+// What only Linux has: FIFOs, devices, /proc and iconv.
+
+#include "../WordFileTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+#include <sys/stat.h>
+
+namespace kring {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(WordFile, DecodesWindows1252LikeTheCLibrary) {
+    const iconv_t converter = ::iconv_open("UTF-16LE", "WINDOWS-1252");
+    std::u16string text;
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = static_cast<char>(byte), *inAt = &in;
+        char16_t out = static_cast<char16_t>(byte); // stays for the five undefined bytes
+        char* outAt = reinterpret_cast<char*>(&out);
+        std::size_t inLeft = 1, outLeft = 2;
+        ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
+        DecodeWindows1252(std::string(1, in), text);
+        EXPECT_EQ(text, std::u16string(1, out)) << byte;
+    }
+    ::iconv_close(converter);
+}
+
+TEST(WordFile, OpensOnlyRegularFilesInAKnownFolder) {
+    AppFolder app;
+    const fs::path fifo = app.wordFile().parent_path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string names[] = {app.wordFile(), app.path().string() + "/Data", fifo, "/dev/zero",
+                                 app.path().string() + "/Data/\0/etc/passwd"s};
+    for (const std::string& name : names) {
+        EXPECT_EQ(Read(name).result, WordFileResult::NotOpened) << name;
+    }
+    app.write("AAP\r\n");
+    const auto noLines = [](std::u16string_view) { return false; };
+    EXPECT_EQ(ReadWordFile(app.path(), "Woorden", noLines), WordFileResult::Refused);
+    EXPECT_EQ(ReadWordFile("", "Woorden", noLines), WordFileResult::NotOpened);
+    EXPECT_EQ(WordFilePath("/", "Woorden").native(), "//Data/Woorden.txt");
+}
+
+TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {
+    const Outcome outcome = Read("/proc/self/pagemap");
+    EXPECT_EQ(outcome.result, WordFileResult::Complete);
+    EXPECT_TRUE(outcome.lines.empty());
+}
+
+} // namespace
+} // namespace kring

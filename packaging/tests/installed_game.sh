@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the game into a temporary prefix and runs it from there, as a player
 # who put it on PATH would: from another working folder, on a private X server.
-# Usage: installed_game.sh <build folder> <application id> <version> <screen_reader_round.py>
+# Usage: installed_game.sh <build folder> <application id> <version> <destroyed_windows_round.py>
 set -euo pipefail
 build=$1 app_id=$2 version=$3 round=$4
 
@@ -48,6 +48,6 @@ cd "$elsewhere"
   done
 )
 
-# One round, as a screen-reader user plays it, of the game on PATH: Load must
-# find the 18,000 words beside the real program.
+# The game on PATH on a private X server, its windows destroyed by another
+# client: Load must find the 18,000 words beside the real program.
 /usr/bin/python3 "$round" "$(command -v kringwoord)"

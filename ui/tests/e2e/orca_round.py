@@ -17,6 +17,8 @@ import sys
 import tempfile
 import time
 
+from private_desktop import open_desktop, start, stop, wait_for
+
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\[?\{")
 ROUND_SECONDS = 100
 
@@ -48,14 +50,6 @@ class Orca:
         return said, took
 
 
-def wait_for(what, check, seconds=10):
-    deadline = time.monotonic() + seconds
-    while not check():
-        if time.monotonic() > deadline:
-            sys.exit(f"FAIL: {what() if callable(what) else what}")
-        time.sleep(0.05)
-
-
 def write(path, text, mode="w"):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, mode) as file:
@@ -81,43 +75,11 @@ def private_home(root):
     return speechd
 
 
-def start(started, command, **kwargs):
-    started.append(subprocess.Popen(command, start_new_session=True, **kwargs))
-    return started[-1]
-
-
-def stop(started):
-    for process in reversed(started):
-        try:
-            os.killpg(process.pid, signal.SIGTERM)
-            process.wait(timeout=5)
-        except ProcessLookupError:
-            pass
-        except subprocess.TimeoutExpired:
-            os.killpg(process.pid, signal.SIGKILL)
-            process.wait()
-
-
 def desktop(started, root):
     speechd = private_home(root)
-    read_end, write_end = os.pipe()
-    start(started, ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                    "-nolisten", "tcp", "-noreset"],
-          pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as numbers:
-        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
-    bus = start(started, ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                stdout=subprocess.PIPE, text=True)
-    os.environ.update({
-        "DBUS_SESSION_BUS_ADDRESS": bus.stdout.readline().strip(),
-        "QT_QPA_PLATFORM": "xcb",
-        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-        # Orca's own words, such as role names, in English
-        "LC_ALL": "C.UTF-8",
-        "LANGUAGE": "",
-    })
-    start(started, ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    # Orca's own words, such as role names, in English
+    os.environ.update({"LC_ALL": "C.UTF-8", "LANGUAGE": ""})
+    open_desktop(started)
     start(started, ["openbox", "--config-file", "/dev/null"],
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     start(started, ["speech-dispatcher", "--run-single", "--timeout", "0",

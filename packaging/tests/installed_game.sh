@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the game into a temporary prefix and runs it from there, as a player
 # who put it on PATH would: from another working folder, on a private X server.
-# Usage: installed_game.sh <build folder> <application id> <version> <destroyed_windows_round.py>
+# Usage: installed_game.sh <build folder> <built program> <application id> <version> <destroyed_windows_round.py>
 set -euo pipefail
-build=$1 app_id=$2 version=$3 round=$4
+build=$1 built=$2 app_id=$3 version=$4 round=$5
 
 work="$(mktemp -d)"
 prefix="$work/prefix" elsewhere="$work/elsewhere"
@@ -19,6 +19,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # The layout: bin/kringwoord a relative link, so the tree can move as a whole.
 link="$(readlink "$prefix/bin/kringwoord")" || fail "bin/kringwoord is not a link"
 [[ $link != /* ]] || fail "bin/kringwoord points to an absolute path: $link"
+cmp -s "$built" "$prefix/bin/kringwoord" || fail "bin/kringwoord is not the program just built"
 for file in bin/kringwoord lib/kringwoord/Data/Woorden.txt lib/kringwoord/Data/LICENSE.txt \
   share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
   share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$app_id.png \

@@ -185,8 +185,8 @@ def play(orca, last_word):
     orca.after("shift+Tab", has(r"Woorden"), "shift+Tab onto the list")
     orca.after("End", has(re.escape(last_word)), "End of the list")
     said, took = orca.after("KP_Enter", has(re.escape(last_word)), "where am I")
-    if took > 2:
-        sys.exit(f"FAIL: where-am-I took {took:.1f} s")
+    if took > 2 or not has(r"^list item\b")(said):
+        sys.exit(f"FAIL: where-am-I took {took:.1f} s and said {said}")
     # Orca says it enters flat review before it reviews the window.
     said, took = orca.after("KP_Subtract", lambda said: any("Entering flat review" in line for line in said[:-1]),
                             "flat review")

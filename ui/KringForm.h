@@ -55,15 +55,15 @@ public:
     // A missing file leaves it empty; a failure part-way keeps what was read.
     void LoadWords(const QString& name);
 
-    // Presses wait inside one another's wait, each on the stack, up to this
-    // many: more than anyone clicks by hand. A press beyond them is dropped.
-    static constexpr int MaxWaitingPresses = 32;
-
 protected:
     // Closing the window from the desktop ends the program, as CancelKnop does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Presses wait inside one another's wait, each on the stack, up to this
+    // many: more than anyone clicks by hand. A press beyond them is dropped.
+    static constexpr int MaxWaitingPresses = 32;
+
     void createControls();
     // The press that begins each button's command; false when the command
     // must not run: the program ended meanwhile, or the press was dropped.

@@ -34,9 +34,9 @@ cd "$elsewhere"
 # The command line answers without any display.
 (
   unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+  export LC_ALL=C
   [[ "$(kringwoord --version)" == "Kringwoord $version" ]] || fail "--version"
-  help="$(kringwoord --help)" || fail "--help"
-  [[ $help == *--version* ]] || fail "--help does not name --version"
+  [[ "$(kringwoord --help)" == *--version* ]] || fail "--help does not name --version"
   status=0
   kringwoord --no-such-option 2>/dev/null || status=$?
   ((status == 2)) || fail "an unknown option ended with status $status, not 2"
@@ -46,6 +46,8 @@ cd "$elsewhere"
     said="$(eval "$command" 2>&1 >/dev/null)" || status=$?
     ((status == 1)) || fail "$command ended with status $status, not 1"
     [[ $said != *$'\n'* && -n $said ]] || fail "$command said: $said"
+    # A closed output stays closed: no file opened later takes its place.
+    [[ $command != *'>&-' || $said == *'Bad file descriptor'* ]] || fail "$command said: $said"
   done
 )
 

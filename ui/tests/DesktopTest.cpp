@@ -160,6 +160,11 @@ private slots:
 
         g.makePuzzle(); // WIJNGAARD in layout 5
         QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"}) << "");
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(g.form.List1);
+        g.form.List1->setFocus();
+        g.form.List1->setCurrentIndex(g.form.List1->model()->index(1, 0));
+        QVERIFY(list->childCount() == 2 && !list->child(2) && !list->child(0)->state().focused);
+        QVERIFY(list->child(1)->state().focused && list->child(1)->text(QAccessible::Name) == "KRINGWOORD");
         QVERIFY(!Told(g.form).isEmpty() && !Told(g.form).contains("WIJNGAARD"));
 
         g.form.Check1->setChecked(true);

@@ -153,9 +153,8 @@ private slots:
         const QPoint home = g.form.MakeKnop->pos();
         for (const QString& event : events.split(' ')) {
             const bool press = event[0].toLower() == 'p';
-            QKeyEvent sent(press ? QEvent::KeyPress : QEvent::KeyRelease, key & ~Qt::KeyboardModifierMask,
-                           Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask), QString(),
-                           event[0].isUpper());
+            const auto modifiers = Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask);
+            QKeyEvent sent(press ? QEvent::KeyPress : QEvent::KeyRelease, key & ~Qt::KeyboardModifierMask, modifiers, QString(), event[0].isUpper());
             sent.setTimestamp(event.mid(1).toULongLong());
             QApplication::sendEvent(target, &sent);
         }
@@ -169,14 +168,12 @@ private slots:
     void pressesNestOnlySoDeep() {
         ShownGame g;
         int tries = 0;
-        const QPoint home = g.form.MakeKnop->pos();
         g.desktop.duringWait = [&] {
             if (++tries < 64)
                 g.form.MakeKnop->click();
         };
         g.form.MakeKnop->click();
         QCOMPARE(g.desktop.log.count("message"), 32);
-        QCOMPARE(g.form.MakeKnop->pos(), home);
         g.desktop.duringWait = nullptr;
         g.form.MakeKnop->click();
         QCOMPARE(g.desktop.log.count("message"), 33);

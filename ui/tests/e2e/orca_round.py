@@ -4,7 +4,7 @@ on a private X server, window manager, session bus and accessibility bus;
 speech goes to a null audio device. What Orca says is read from its debug
 file.
 
-Usage: orca_round.py PROGRAM [--log FILE]
+Usage: orca_round.py PROGRAM
 """
 
 import argparse
@@ -94,7 +94,6 @@ def give_up(signum, frame):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("program")
-    parser.add_argument("--log", help="keep Orca's debug file here")
     args = parser.parse_args()
     program = os.path.abspath(args.program)
 
@@ -107,7 +106,7 @@ def main():
     root = tempfile.mkdtemp(prefix="orca_round.")
     try:
         desktop(started, root)
-        debug_file = os.path.abspath(args.log) if args.log else os.path.join(root, "orca.log")
+        debug_file = os.path.join(root, "orca.log")
         write(debug_file, "")  # none left from an earlier round
         # Orca will not start while another one of this user's runs.
         wait_for(lambda: "another Orca runs: " + subprocess.run(["pgrep", "-a", "-x", "orca"], capture_output=True, text=True).stdout,

@@ -9,8 +9,7 @@ import time
 
 
 def wait_for(what, check, seconds=20.0):
-    """Waits until check() gives something true and returns it; fails with
-    what (or what() when it is a function) after the given seconds."""
+    """Returns check() once it is true; fails with what, or what(), after seconds."""
     deadline = time.monotonic() + seconds
     while not (result := check()):
         if time.monotonic() > deadline:

@@ -18,7 +18,9 @@ A word qualifies when it is written in lower case in wdutch (so no proper
 nouns or abbreviations), holds only letters (no hyphen, apostrophe, digit or
 dot), has eight letters in capitals with "IJ" counted as one, fits in
 Windows-1252 (the ligature "ĳ" does not), has a vowel, and is not marked as
-never to be suggested (misspellings, slurs, forms with accents for emphasis).
+never to be suggested (misspellings, slurs). A word whose acute or grave
+accents only stress it (ALLEMÁÁL, ÉÉNZIJDIG, VÓÓRKOMT) goes too, when wdutch
+also writes it without them.
 
 Left out as well: the words of tools/excluded_words.txt, and English words,
 those used at least ENGLISH_MARGIN higher on the Zipf scale in English than in
@@ -94,6 +96,14 @@ def game_word(word):
     if not any(letter in VOWELS for letter in base_letters):
         return None
     return upper
+
+
+def stressed_only(word, dictionary):
+    """Whether the word's acute and grave accents are there for emphasis: the
+    dictionary holds the same word without them (allemaal for allemáál)."""
+    plain = "".join(c for c in unicodedata.normalize("NFD", word) if c not in "\u0300\u0301")
+    plain = unicodedata.normalize("NFC", plain)
+    return plain != word and plain in dictionary
 
 
 def infinitives(stem):
@@ -252,7 +262,7 @@ def main():
     dutch, english = read_frequencies(args.frequencies)
     dictionary = read_lines(WORDS)
     never_suggested = read_never_suggested(HUNSPELL_DIC)
-    pool = sorted(w for w in dictionary - never_suggested if game_word(w))
+    pool = sorted(w for w in dictionary - never_suggested if game_word(w) and not stressed_only(w, dictionary))
     excluded = {w for w in read_lines(EXCLUDED) if not w.startswith("#")}
     strays = excluded - {game_word(w) for w in pool}
     if strays:

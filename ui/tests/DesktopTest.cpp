@@ -82,7 +82,7 @@ private slots:
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             night.setColor(role, QColor(230, 230, 230));
         QApplication::setPalette(night);
-        ShownGame g(KRINGWOORD_SOURCE_DIR, {2245.5f / 18000, 0.3f});
+        ShownGame g(KRINGWOORD_SOURCE_DIR, {2246.5f / 18000, 0.3f});
         QApplication::setPalette(light);
         const QRect board(14, 16, 360, 360);
         QCOMPARE(Grab(g.form).copy(board), Golden("start").copy(board));

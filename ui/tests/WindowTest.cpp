@@ -31,7 +31,7 @@ private slots:
     // Every pixel of the window at start, with the shipped words loaded, with
     // a puzzle of "BIJZONDER" in layout 5, and with its solution shown.
     void looksAsBefore() {
-        ShownGame g(KRINGWOORD_SOURCE_DIR, {2245.5f / 18000, 0.3f});
+        ShownGame g(KRINGWOORD_SOURCE_DIR, {2246.5f / 18000, 0.3f});
         QVERIFY(LooksAsBefore(Grab(g.form), "start"));
         Click(g.form.LoadKnop);
         QCOMPARE(g.form.List1->listCount(), 18000);

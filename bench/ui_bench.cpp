@@ -12,11 +12,11 @@
 // Qt runs on its offscreen platform throughout.
 
 #include "core/ClockSeededRandom.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/ListBox.h"
 #include "ui/PressFeedback.h"
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/ListBox.h"
 #include "wordlist/WordFile.h"
 
 #include "OffscreenBenchmarkMain.h"

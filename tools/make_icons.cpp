@@ -5,7 +5,7 @@
 //
 // Usage: make_icons <output folder>
 
-#include "ui/DrawnPictures.h"
+#include "ui/pictures/DrawnPictures.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -1,11 +1,11 @@
-#include "ui/AccessibleFactory.h"
+#include "ui/access/AccessibleFactory.h"
 
-#include "ui/Announcement.h"
-#include "ui/Board.h"
-#include "ui/BoardAccessible.h"
 #include "ui/KringForm.h"
-#include "ui/ListBox.h"
-#include "ui/ListBoxAccessible.h"
+#include "ui/access/Announcement.h"
+#include "ui/access/BoardAccessible.h"
+#include "ui/access/ListBoxAccessible.h"
+#include "ui/toolkit/Board.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QAccessibleWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/DrawnPictures.h"
+#include "ui/pictures/DrawnPictures.h"
 
 #include <QFont>
 #include <QFontMetricsF>

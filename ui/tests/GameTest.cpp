@@ -5,11 +5,11 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
-#include "ui/DrawnPrefix.h"
-#include "ui/ImageButton.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/toolkit/DrawnPrefix.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

@@ -4,12 +4,12 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
-#include "ui/DrawnPictures.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
 #include "ui/PressFeedback.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QCheckBox>
 #include <QScreen>

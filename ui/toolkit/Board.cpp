@@ -1,7 +1,7 @@
-#include "ui/Board.h"
+#include "ui/toolkit/Board.h"
 
-#include "ui/Label.h"
-#include "ui/PictureBox.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/PictureBox.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "ui/ImageButton.h"
+#include "ui/toolkit/ImageButton.h"
 
-#include "ui/DrawnPictures.h"
-#include "ui/Picture.h"
-#include "ui/Twips.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/pictures/Picture.h"
+#include "ui/toolkit/Twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>

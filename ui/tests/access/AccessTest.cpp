@@ -5,14 +5,14 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
-#include "ui/Announcement.h"
-#include "ui/Board.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
-#include "ui/QtDesktop.h"
+#include "ui/access/Announcement.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/toolkit/Board.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
+#include "ui/toolkit/PictureBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -68,7 +68,7 @@ struct Game : ShownGame {
 
 } // namespace
 
-class DesktopTest : public QObject {
+class AccessTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -212,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopTest)
-#include "DesktopTest.moc"
+QTEST_MAIN(AccessTest)
+#include "AccessTest.moc"

@@ -4,11 +4,11 @@
 #include "FakeDesktop.h"
 
 #include "core/tests/ScriptedRandom.h"
-#include "ui/DrawnPictures.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/ListBox.h"
+#include "ui/toolkit/PictureBox.h"
 
 #include <QScreen>
 #include <QtTest>

@@ -98,6 +98,22 @@ void DrawFrame(PictureBox& cell) {
     cell.lineBox(0, 0, CellPixels - 1, CellPixels - 1, FrameBlack);
 }
 
+// Where the words lie: in the Data folder beside the program, whatever the
+// working folder, as <program's folder>/Data/<name>.txt. Joined as text in the
+// platform's own encoding, with its own separator, to the folder as the
+// platform reports it.
+std::filesystem::path WordFilePath(const std::filesystem::path& programFolder,
+                                   const QString& name) {
+    constexpr auto separator = std::filesystem::path::preferred_separator;
+    std::filesystem::path::string_type path = programFolder.native();
+    path += separator;
+    path += std::filesystem::path("Data").native();
+    path += separator;
+    path += std::filesystem::path(name.toStdU16String()).native();
+    path += std::filesystem::path(".txt").native();
+    return path;
+}
+
 } // namespace
 
 KringForm::KringForm(Desktop& desktop, RandomSource& random, QWidget* parent)
@@ -289,16 +305,18 @@ void KringForm::LoadKnop_Click() {
 
 void KringForm::LoadWords(const QString& name) {
     List1->clear();
+    const std::filesystem::path programFolder = desktop_.applicationFolder();
+    if (programFolder.empty())
+        return; // the platform could not tell it, so nothing is read
     // The lines join the list together when the reading ends, also when it
     // stops part-way: no event is processed in between, so no one can tell,
     // and the list is told of one insertion instead of one per word.
     QStringList lines;
     try {
-        ReadWordFile(desktop_.applicationFolder(), std::filesystem::path(name.toStdU16String()),
-                     [&lines](std::u16string_view line) {
-                         lines.append(QStringView(line).toString());
-                         return true;
-                     });
+        ReadWordFileAt(WordFilePath(programFolder, name), [&lines](std::u16string_view line) {
+            lines.append(QStringView(line).toString());
+            return true;
+        });
     } catch (const std::exception&) {
         // The reading stops silently; the list keeps the lines read so far.
     }

@@ -8,6 +8,7 @@
 #include "ui/access/Announcement.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/DestroyedWindowWatch.h"
+#include "ui/pictures/Colours.h"
 #include "ui/pictures/DrawnPictures.h"
 #include "ui/pictures/Picture.h"
 #include "ui/pictures/WindowIconEngine.h"
@@ -35,20 +36,6 @@
 namespace kring {
 
 namespace {
-
-const QColor WindowColour(210, 210, 180);
-const QColor BoardGrey(150, 150, 150);
-const QColor CentreOlive(100, 100, 0);
-const QColor FrameBlack(0, 0, 0);
-const QColor CellWhite(255, 255, 255);
-const QColor LetterGreen(0, 40, 0);
-const QColor ListDark(30, 0, 0);
-const QColor ListText(230, 230, 230);
-const QColor CheckText(64, 64, 64);
-const QColor NumberHidden(255, 255, 255);
-const QColor NumberShown(0, 0, 0);
-const QColor WordShown(60, 60, 60);
-const QColor WordHidden = WindowColour;
 
 // The window's outer size, 618 x 420 pixels, less a 3-pixel border on each
 // side and a 20-pixel title bar: the window manager draws the frame around it.

@@ -55,6 +55,30 @@ const QString NoWordsMessage = QStringLiteral("Geen woord beschikbaar! Klik op d
                                               "Klik vervolgens op de button 'Plaatsen' om een\r\n"
                                               "willekeurig woord te kiezen uit de woordenlijst.");
 
+// The picture buttons' shortcuts, all of them: each key clicks its button, and
+// the button's tool tip names the keys after what the button does.
+struct ButtonShortcut {
+    ImageButton* button;
+    QString does;
+    QList<QKeySequence> keys;
+};
+
+std::array<ButtonShortcut, 3> ButtonShortcuts(const KringForm& form) {
+    return {{
+        {form.LoadKnop, QStringLiteral("Woorden inladen"), {Qt::CTRL | Qt::Key_L}},
+        {form.MakeKnop, QStringLiteral("Maak Kringwoord"), {Qt::CTRL | Qt::Key_N, Qt::Key_F2}},
+        {form.CancelKnop, QStringLiteral("Sluiten"), {Qt::CTRL | Qt::Key_Q}},
+    }};
+}
+
+// " Maak Kringwoord (Ctrl+N, F2) "; screen readers get it as the description.
+QString ToolTip(const ButtonShortcut& shortcut) {
+    QStringList keys;
+    for (const QKeySequence& key : shortcut.keys)
+        keys << key.toString(QKeySequence::PortableText);
+    return QStringLiteral(" %1 (%2) ").arg(shortcut.does, keys.join(QStringLiteral(", ")));
+}
+
 QFont ArialPixels(int pixels, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
@@ -175,15 +199,12 @@ void KringForm::createControls() {
     connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
     // A shortcut is a click on its button, press and all; a held key clicks once.
     QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));
-    const auto addShortcut = [this](const QList<QKeySequence>& keys, ImageButton* button) {
+    for (const ButtonShortcut& keys : ButtonShortcuts(*this)) {
         auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
+        shortcut->setKeys(keys.keys);
         shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, button, &ImageButton::click);
-    };
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_L)}, LoadKnop);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}, MakeKnop);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Q)}, CancelKnop);
+        connect(shortcut, &QShortcut::activated, keys.button, &ImageButton::click);
+    }
 
     Label2 = new Label(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -260,13 +281,12 @@ void KringForm::Form_Load() {
 
     LoadKnop->setTop(240);
     LoadKnop->setLeft(8100);
-    LoadKnop->setToolTipText(QStringLiteral(" Woorden inladen (Ctrl+L) "));
     MakeKnop->setTop(5280);
     MakeKnop->setLeft(6000);
-    MakeKnop->setToolTipText(QStringLiteral(" Maak Kringwoord (Ctrl+N, F2) "));
     CancelKnop->setTop(5280);
     CancelKnop->setLeft(7950);
-    CancelKnop->setToolTipText(QStringLiteral(" Sluiten (Ctrl+Q) "));
+    for (const ButtonShortcut& shortcut : ButtonShortcuts(*this))
+        shortcut.button->setToolTipText(ToolTip(shortcut));
 }
 
 bool KringForm::Press(ImageButton& button) {

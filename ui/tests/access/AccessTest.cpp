@@ -1,13 +1,11 @@
-// The window on other desktops and for other players: white cells on a dark
-// desktop, one click for a double-click, the keyboard alone, and what screen
-// readers are told.
+// The window for other players: one click for a double-click, the keyboard
+// alone, and what screen readers are told.
 
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
 #include "ui/KringForm.h"
 #include "ui/access/Announcement.h"
-#include "ui/desktop/QtDesktop.h"
 #include "ui/toolkit/Board.h"
 #include "ui/toolkit/ImageButton.h"
 #include "ui/toolkit/Label.h"
@@ -18,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -72,25 +69,6 @@ class AccessTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A dark desktop leaves the board as it is on a light one: white cells,
-    // numbers hidden until the reveal.
-    void aDarkDesktopLeavesTheBoardAlone() {
-        const QPalette light = QApplication::palette();
-        QPalette night = light;
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            night.setColor(role, QColor(30, 30, 34));
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            night.setColor(role, QColor(230, 230, 230));
-        QApplication::setPalette(night);
-        ShownGame g(KRINGWOORD_SOURCE_DIR, {15248.5f / 18000, 0.3f});
-        QApplication::setPalette(light);
-        const QRect board(14, 16, 360, 360);
-        QCOMPARE(Grab(g.form).copy(board), Golden("start").copy(board));
-        Click(g.form.LoadKnop);
-        Click(g.form.MakeKnop);
-        QCOMPARE(Grab(g.form).copy(board), Golden("puzzle").copy(board));
-    }
-
     void doubleClickIsOneClick() {
         Game g;
         // Through the window, so Qt makes of it what it makes of a real one.
@@ -117,23 +95,6 @@ private slots:
         QTest::keyClick(&g.form, Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(&g.form, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "busy", "default", "message", "end"}));
-    }
-
-    // With the real clock, the wait sleeps; a click that comes meanwhile still
-    // runs inside it, and the button ends where it stood.
-    void realWaitRunsAClickInside() {
-        kring::QtDesktop desktop;
-        kring::test::ScriptedRandom random{{0.0f}};
-        kring::KringForm form(desktop, random);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.List1->addItems({"WIJNGAARD"});
-        const QPoint at = form.MakeKnop->pos();
-        QTimer::singleShot(50, form.MakeKnop,
-                           [&] { QTest::mouseClick(form.MakeKnop, Qt::LeftButton); });
-        QTest::mouseClick(form.MakeKnop, Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(random.calls), "SNSNSNSN"); // two puzzles made
-        QCOMPARE(form.MakeKnop->pos(), at);
     }
 
     void screenReadersGetNamesButNotTheAnswer() {

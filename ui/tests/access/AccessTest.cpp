@@ -99,18 +99,15 @@ private slots:
 
     void screenReadersGetNamesButNotTheAnswer() {
         Game g;
-        struct Button {
-            kring::ImageButton* button;
-            QString name;
-            QString description;
-        };
-        for (const Button& b : {Button{g.form.LoadKnop, "Load", "Woorden inladen (Ctrl+L)"},
-                                Button{g.form.MakeKnop, "Plaatsen", "Maak Kringwoord (Ctrl+N, F2)"},
-                                Button{g.form.CancelKnop, "Annuleren", "Sluiten (Ctrl+Q)"}}) {
-            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(b.button);
+        const std::tuple<kring::ImageButton*, QString, QString> buttons[] = {
+            {g.form.LoadKnop, "Load", "Woorden inladen (Ctrl+L)"},
+            {g.form.MakeKnop, "Plaatsen", "Maak Kringwoord (Ctrl+N, F2)"},
+            {g.form.CancelKnop, "Annuleren", "Sluiten (Ctrl+Q)"}};
+        for (const auto& [control, name, description] : buttons) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(control);
             QCOMPARE(button->role(), QAccessible::Button);
-            QCOMPARE(button->text(QAccessible::Name), b.name);
-            QCOMPARE(button->text(QAccessible::Description), b.description);
+            QCOMPARE(button->text(QAccessible::Name), name);
+            QCOMPARE(button->text(QAccessible::Description), description);
             QVERIFY(button->actionInterface()->actionNames().contains(
                 QAccessibleActionInterface::pressAction()));
         }

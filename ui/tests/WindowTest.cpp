@@ -76,8 +76,8 @@ private slots:
         QTest::addColumn<float>("savedLeft");
         QTest::addColumn<float>("savedTop");
         QTest::newRow("whole twips") << 8100.0f << 240.0f << QPoint(540, 16) << 8100.0f << 240.0f;
-        QTest::newRow("halves down to even") << 8100.5f << 240.5f << QPoint(540, 16) << 8100.0f << 240.0f;
-        QTest::newRow("halves up to even") << 8101.5f << 241.5f << QPoint(540, 16) << 8102.0f << 242.0f;
+        QTest::newRow("halves: down") << 8100.5f << 240.5f << QPoint(540, 16) << 8100.0f << 240.0f;
+        QTest::newRow("halves: up") << 8101.5f << 241.5f << QPoint(540, 16) << 8102.0f << 242.0f;
         QTest::newRow("nearest") << 8100.4f << 255.6f << QPoint(540, 17) << 8100.0f << 256.0f;
         QTest::newRow("negative half") << -0.5f << -1.5f << QPoint(0, 0) << 0.0f << -2.0f;
     }

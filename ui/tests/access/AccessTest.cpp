@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "busy", "default"}));
         QTest::keyClick(&g.form, Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(&g.form, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(g.desktop.log, (QStringList{"busy", "default", "busy", "default", "message", "end"}));
+        QCOMPARE(g.desktop.log.mid(4), (QStringList{"message", "end"}));
     }
 
     void screenReadersGetNamesButNotTheAnswer() {
@@ -159,9 +159,10 @@ private slots:
             {Qt::Key_Left, "D, rij 3, kolom 2"},  {Qt::Key_Up, "paard, rij 2, kolom 2"},
             {Qt::Key_Left, "IJ, rij 2, kolom 1"}, {Qt::Key_Left, "IJ, rij 2, kolom 1"},
             {Qt::Key_Up, "R, rij 1, kolom 1"},    {Qt::Key_Up, "R, rij 1, kolom 1"}};
+        QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(g.form.Bord);
         for (const auto& [key, cell] : steps) {
             QTest::keyClick(g.form.Bord, key);
-            QCOMPARE(QAccessible::queryAccessibleInterface(g.form.Bord)->focusChild()->text(QAccessible::Name), cell);
+            QCOMPARE(cells->focusChild()->text(QAccessible::Name), cell);
         }
 
         QTest::keyClick(g.form.Bord, Qt::Key_Tab);

@@ -17,18 +17,17 @@
 
 namespace {
 
-constexpr const char* WordFileName = "Woorden";
-
-// The benchmark lives in <build>/bench; the build's Data folder sits beside it.
-const std::string& AppFolder() {
-    static const std::string folder =
-        std::filesystem::canonical("/proc/self/exe").parent_path().parent_path().string();
-    return folder;
+// The benchmark lives in <build>/bench; the build's word list is in <build>/Data.
+const std::filesystem::path& WordFile() {
+    static const std::filesystem::path file =
+        std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "Data" /
+        "Woorden.txt";
+    return file;
 }
 
 std::vector<std::u16string> ShippedWords() {
     std::vector<std::u16string> words;
-    kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string_view line) {
+    kring::ReadWordFileAt(WordFile(), [&](std::u16string_view line) {
         words.emplace_back(line);
         return true;
     });
@@ -45,7 +44,7 @@ void ReadAndDecodeWordFile(benchmark::State& state) {
         std::size_t characters = 0;
         std::uint32_t lastCharacters = 0;
         const kring::WordFileResult result =
-            kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string_view line) {
+            kring::ReadWordFileAt(WordFile(), [&](std::u16string_view line) {
                 ++lines;
                 characters += line.size();
                 if (!line.empty()) {
@@ -73,7 +72,7 @@ void ReadDecodeAndKeepWordFile(benchmark::State& state) {
     lines.reserve(kring::MaxWordCount);
     for (auto _ : state) {
         lines.clear();
-        kring::ReadWordFile(AppFolder(), WordFileName, [&](std::u16string_view line) {
+        kring::ReadWordFileAt(WordFile(), [&](std::u16string_view line) {
             lines.emplace_back(line);
             return true;
         });
@@ -88,10 +87,9 @@ BENCHMARK(ReadDecodeAndKeepWordFile)
 
 // The floor: the file's bytes read in one go, nothing done with them.
 void ReadWordFileBytesOnly(benchmark::State& state) {
-    const std::filesystem::path path = kring::WordFilePath(AppFolder(), WordFileName);
     std::int64_t bytes = 0;
     for (auto _ : state) {
-        const kring::WordFileBytes file = kring::ReadWordFileBytes(path, kring::MaxWordFileBytes);
+        const kring::WordFileBytes file = kring::ReadWordFileBytes(WordFile(), kring::MaxWordFileBytes);
         if (!file.whole) {
             state.SkipWithError("the word list in <build>/Data could not be read");
             break;

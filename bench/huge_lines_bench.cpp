@@ -4,7 +4,7 @@
 
 #include "core/ClockSeededRandom.h"
 #include "ui/KringForm.h"
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
 
 #include "OffscreenBenchmarkMain.h"
 

@@ -5,7 +5,8 @@
 //
 // Usage: make_icons <output folder>
 
-#include "ui/DrawnPictures.h"
+#include "ui/pictures/Colours.h"
+#include "ui/pictures/DrawnPictures.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -28,7 +29,7 @@ namespace {
 // Everything is drawn on a canvas of this many units square.
 constexpr double canvas = 256;
 
-const QColor tileColour(100, 100, 0);
+const QColor tileColour(kring::CentreOlive);
 const QColor tileEdge(62, 62, 0);
 const QColor knightColour(16, 16, 0);
 const QColor detailColour(196, 192, 112);

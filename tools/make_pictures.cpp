@@ -4,7 +4,7 @@
 //
 // Usage: make_pictures <output folder>
 
-#include "ui/DrawnPictures.h"
+#include "ui/pictures/DrawnPictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ui/Algemeen.h"
 
-#include "ui/Desktop.h"
+#include "ui/desktop/Desktop.h"
 
 namespace kring {
 

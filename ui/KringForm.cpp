@@ -1,25 +1,26 @@
 #include "ui/KringForm.h"
 
 #include "core/GeneratePuzzle.h"
-#include "ui/AccessibleFactory.h"
-#include "ui/Announcement.h"
 #include "ui/AppIdentity.h"
-#include "ui/Board.h"
-#include "ui/CheckedArithmetic.h"
-#include "ui/Desktop.h"
-#include "ui/DestroyedWindowWatch.h"
-#include "ui/DrawnPictures.h"
-#include "ui/ImageButton.h"
-#include "ui/KeyRepeatFilter.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
 #include "ui/ListBoxWordList.h"
-#include "ui/Picture.h"
-#include "ui/PictureBox.h"
 #include "ui/PressFeedback.h"
-#include "ui/RunHandler.h"
-#include "ui/Twips.h"
-#include "ui/WindowIconEngine.h"
+#include "ui/access/AccessibleFactory.h"
+#include "ui/access/Announcement.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/desktop/DestroyedWindowWatch.h"
+#include "ui/pictures/Colours.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/pictures/Picture.h"
+#include "ui/pictures/WindowIconEngine.h"
+#include "ui/toolkit/Board.h"
+#include "ui/toolkit/CheckedArithmetic.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/KeyRepeatFilter.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
+#include "ui/toolkit/PictureBox.h"
+#include "ui/toolkit/RunHandler.h"
+#include "ui/toolkit/Twips.h"
 #include "wordlist/WordFile.h"
 
 #include <QCheckBox>
@@ -35,20 +36,6 @@
 namespace kring {
 
 namespace {
-
-const QColor WindowColour(210, 210, 180);
-const QColor BoardGrey(150, 150, 150);
-const QColor CentreOlive(100, 100, 0);
-const QColor FrameBlack(0, 0, 0);
-const QColor CellWhite(255, 255, 255);
-const QColor LetterGreen(0, 40, 0);
-const QColor ListDark(30, 0, 0);
-const QColor ListText(230, 230, 230);
-const QColor CheckText(64, 64, 64);
-const QColor NumberHidden(255, 255, 255);
-const QColor NumberShown(0, 0, 0);
-const QColor WordShown(60, 60, 60);
-const QColor WordHidden = WindowColour;
 
 // The window's outer size, 618 x 420 pixels, less a 3-pixel border on each
 // side and a 20-pixel title bar: the window manager draws the frame around it.
@@ -67,6 +54,30 @@ const QString NoWordsMessage = QStringLiteral("Geen woord beschikbaar! Klik op d
                                               "om de database met 18.000 woorden in te laden.\r\n"
                                               "Klik vervolgens op de button 'Plaatsen' om een\r\n"
                                               "willekeurig woord te kiezen uit de woordenlijst.");
+
+// The picture buttons' shortcuts, all of them: each key clicks its button, and
+// the button's tool tip names the keys after what the button does.
+struct ButtonShortcut {
+    ImageButton* button;
+    QString does;
+    QList<QKeySequence> keys;
+};
+
+std::array<ButtonShortcut, 3> ButtonShortcuts(const KringForm& form) {
+    return {{
+        {form.LoadKnop, QStringLiteral("Woorden inladen"), {Qt::CTRL | Qt::Key_L}},
+        {form.MakeKnop, QStringLiteral("Maak Kringwoord"), {Qt::CTRL | Qt::Key_N, Qt::Key_F2}},
+        {form.CancelKnop, QStringLiteral("Sluiten"), {Qt::CTRL | Qt::Key_Q}},
+    }};
+}
+
+// " Maak Kringwoord (Ctrl+N, F2) "; screen readers get it as the description.
+QString ToolTip(const ButtonShortcut& shortcut) {
+    QStringList keys;
+    for (const QKeySequence& key : shortcut.keys)
+        keys << key.toString(QKeySequence::PortableText);
+    return QStringLiteral(" %1 (%2) ").arg(shortcut.does, keys.join(QStringLiteral(", ")));
+}
 
 QFont ArialPixels(int pixels, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -96,6 +107,22 @@ void PlaceOnBoardInTwips(QWidget& cell, const Board& board, int left, int top) {
 
 void DrawFrame(PictureBox& cell) {
     cell.lineBox(0, 0, CellPixels - 1, CellPixels - 1, FrameBlack);
+}
+
+// Where the words lie: in the Data folder beside the program, whatever the
+// working folder, as <program's folder>/Data/<name>.txt. Joined as text in the
+// platform's own encoding, with its own separator, to the folder as the
+// platform reports it.
+std::filesystem::path WordFilePath(const std::filesystem::path& programFolder,
+                                   const QString& name) {
+    constexpr auto separator = std::filesystem::path::preferred_separator;
+    std::filesystem::path::string_type path = programFolder.native();
+    path += separator;
+    path += std::filesystem::path("Data").native();
+    path += separator;
+    path += std::filesystem::path(name.toStdU16String()).native();
+    path += std::filesystem::path(".txt").native();
+    return path;
 }
 
 } // namespace
@@ -172,15 +199,12 @@ void KringForm::createControls() {
     connect(CancelKnop, &ImageButton::clicked, this, &KringForm::CancelKnop_Click);
     // A shortcut is a click on its button, press and all; a held key clicks once.
     QCoreApplication::instance()->installEventFilter(new KeyRepeatFilter(this));
-    const auto addShortcut = [this](const QList<QKeySequence>& keys, ImageButton* button) {
+    for (const ButtonShortcut& keys : ButtonShortcuts(*this)) {
         auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
+        shortcut->setKeys(keys.keys);
         shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, button, &ImageButton::click);
-    };
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_L)}, LoadKnop);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}, MakeKnop);
-    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Q)}, CancelKnop);
+        connect(shortcut, &QShortcut::activated, keys.button, &ImageButton::click);
+    }
 
     Label2 = new Label(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -257,13 +281,12 @@ void KringForm::Form_Load() {
 
     LoadKnop->setTop(240);
     LoadKnop->setLeft(8100);
-    LoadKnop->setToolTipText(QStringLiteral(" Woorden inladen (Ctrl+L) "));
     MakeKnop->setTop(5280);
     MakeKnop->setLeft(6000);
-    MakeKnop->setToolTipText(QStringLiteral(" Maak Kringwoord (Ctrl+N, F2) "));
     CancelKnop->setTop(5280);
     CancelKnop->setLeft(7950);
-    CancelKnop->setToolTipText(QStringLiteral(" Sluiten (Ctrl+Q) "));
+    for (const ButtonShortcut& shortcut : ButtonShortcuts(*this))
+        shortcut.button->setToolTipText(ToolTip(shortcut));
 }
 
 bool KringForm::Press(ImageButton& button) {
@@ -289,16 +312,18 @@ void KringForm::LoadKnop_Click() {
 
 void KringForm::LoadWords(const QString& name) {
     List1->clear();
+    const std::filesystem::path programFolder = desktop_.applicationFolder();
+    if (programFolder.empty())
+        return; // the platform could not tell it, so nothing is read
     // The lines join the list together when the reading ends, also when it
     // stops part-way: no event is processed in between, so no one can tell,
     // and the list is told of one insertion instead of one per word.
     QStringList lines;
     try {
-        ReadWordFile(desktop_.applicationFolder(), std::filesystem::path(name.toStdU16String()),
-                     [&lines](std::u16string_view line) {
-                         lines.append(QStringView(line).toString());
-                         return true;
-                     });
+        ReadWordFileAt(WordFilePath(programFolder, name), [&lines](std::u16string_view line) {
+            lines.append(QStringView(line).toString());
+            return true;
+        });
     } catch (const std::exception&) {
         // The reading stops silently; the list keeps the lines read so far.
     }

@@ -51,8 +51,9 @@ public:
     void CancelKnop_Click();
     void Check1_Click();
 
-    // Replaces the list with the lines of <application folder>/Data/<name>.txt.
-    // A missing file leaves it empty; a failure part-way keeps what was read.
+    // Replaces the list with the lines of <program's folder>/Data/<name>.txt
+    // (WordFilePath in KringForm.cpp). A missing file leaves it empty; a
+    // failure part-way keeps what was read.
     void LoadWords(const QString& name);
 
 protected:

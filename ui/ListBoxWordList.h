@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/WordList.h"
-#include "ui/ListBox.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QString>
 #include <QStringView>

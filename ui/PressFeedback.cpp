@@ -1,9 +1,9 @@
 #include "ui/PressFeedback.h"
 
 #include "ui/Algemeen.h"
-#include "ui/CheckedArithmetic.h"
-#include "ui/Desktop.h"
-#include "ui/ImageButton.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/toolkit/CheckedArithmetic.h"
+#include "ui/toolkit/ImageButton.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "core/ClockSeededRandom.h"
 #include "ui/AppIdentity.h"
 #include "ui/KringForm.h"
-#include "ui/QtDesktop.h"
-#include "ui/StandardStreams.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/desktop/StandardStreams.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

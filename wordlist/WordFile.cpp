@@ -6,19 +6,6 @@
 
 namespace kring {
 
-std::filesystem::path WordFilePath(const std::filesystem::path& appFolder,
-                                   const std::filesystem::path& baseName) {
-    // Joined as text: "/" / "Data" would lose the root's separator.
-    constexpr auto separator = std::filesystem::path::preferred_separator;
-    std::filesystem::path::string_type path = appFolder.native();
-    path += separator;
-    path += std::filesystem::path("Data").native();
-    path += separator;
-    path += baseName.native();
-    path += std::filesystem::path(".txt").native();
-    return path;
-}
-
 WordFileBytes ReadWordFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
     OpenedWordFile file(path);
     if (!file.isOpen()) {

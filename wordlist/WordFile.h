@@ -24,18 +24,12 @@ struct WordFileLimits {
 
 enum class WordFileResult {
     Complete,     // read to the end of the file
-    NotOpened,    // missing, not a regular file, not readable, or no folder known
+    NotOpened,    // missing, not a regular file, or not readable
     ReadFailed,   // reading failed part-way, or the file is larger than maxBytes;
                   // the complete lines before that were handed over
     Refused,      // the caller's sink refused a line
     LimitReached, // maxLines lines were handed over; the rest was not read
 };
-
-// "<appFolder>/Data/<baseName>.txt", joined in the platform's own encoding with
-// its own separator. The folder comes as the platform reports it: no trailing
-// separator, except at the root.
-std::filesystem::path WordFilePath(const std::filesystem::path& appFolder,
-                                   const std::filesystem::path& baseName);
 
 // The bytes of a regular file, read in one go: at most the size the file had
 // when it was opened, and never more than maxBytes. whole is false when the
@@ -97,17 +91,6 @@ template <LineSink Sink>
 WordFileResult ReadWordFileAt(const std::filesystem::path& path, Sink&& onLine,
                               WordFileLimits limits = {}) {
     return SplitWordFileLines(ReadWordFileBytes(path, limits.maxBytes), onLine, limits.maxLines);
-}
-
-// The word file of the program in appFolder. An empty folder is one the
-// platform could not tell, so nothing is opened.
-template <LineSink Sink>
-WordFileResult ReadWordFile(const std::filesystem::path& appFolder,
-                            const std::filesystem::path& baseName, Sink&& onLine) {
-    if (appFolder.empty()) {
-        return WordFileResult::NotOpened;
-    }
-    return ReadWordFileAt(WordFilePath(appFolder, baseName), onLine);
 }
 
 } // namespace kring

@@ -1,4 +1,4 @@
-#include "ui/ProgramFolder.h"
+#include "ui/desktop/ProgramFolder.h"
 
 namespace kring {
 

@@ -1,4 +1,4 @@
-#include "ui/StandardStreams.h"
+#include "ui/desktop/StandardStreams.h"
 
 #include <initializer_list>
 

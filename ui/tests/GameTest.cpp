@@ -5,15 +5,12 @@
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
-#include "ui/DrawnPrefix.h"
-#include "ui/ImageButton.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
-#include "ui/QtDesktop.h"
+#include "ui/toolkit/DrawnPrefix.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QCheckBox>
-#include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -79,38 +76,6 @@ private slots:
         QCOMPARE(g.desktop.messages[0].title, QStringLiteral("Error"));
         QCOMPARE(g.desktop.messages[0].text.split("\r\n").size(), 4);
         QCOMPARE(Grab(g.form), before);
-    }
-
-    void theMessageBoxShowsItsLinesAsPlainText() {
-        kring::QtDesktop desktop;
-        QWidget parent;
-        QMessageBox* box = nullptr;
-        QString text;
-        QTimer::singleShot(0, [&] {
-            box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box) {
-                text = box->text();
-                QCOMPARE(box->icon(), QMessageBox::Critical);
-                QCOMPARE(box->textFormat(), Qt::PlainText);
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        desktop.showCriticalMessage(&parent, "Error", "<b>een</b>\r\ntwee");
-        QVERIFY(box);
-        QCOMPARE(text, QStringLiteral("<b>een</b>\ntwee"));
-    }
-
-    void busyPointer() {
-        kring::QtDesktop desktop;
-        desktop.setBusyPointer(true);
-        QVERIFY(QApplication::overrideCursor());
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        desktop.setBusyPointer(true);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        desktop.setBusyPointer(false);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        desktop.setBusyPointer(false);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     // Each handler runs whole inside the wait of the press before it; each
@@ -207,41 +172,6 @@ private slots:
         const QRect shown = g.form.Label2->geometry().intersected(g.form.rect());
         QVERIFY(CountColour(screen, shown, qRgb(210, 210, 180)) < shown.width() * shown.height() * 3 / 4);
         QVERIFY(CountColour(screen, g.form.List1->geometry(), qRgb(230, 230, 230)) > 100);
-    }
-
-    void theListCountsInSixteenBits() {
-        kring::ListBox list(nullptr);
-        list.addItems(QStringList(32767, "W"));
-        QCOMPARE(list.listCount(), 32767);
-        list.addItems({"W"});
-        QVERIFY_THROWS_EXCEPTION(std::overflow_error, list.listCount());
-    }
-
-    void drawnPrefix_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qsizetype>("drawn"); // -1: cut just past the widest that shows
-        const QString a(kring::MaxDrawnLength - 1, QChar(0x200B)); // zero-width spaces
-        QTest::newRow("a long line that fits") << QString(1000, QChar(u'.')) << qsizetype(1000);
-        QTest::newRow("capitals of a megabyte") << QString(1 << 20, QChar(u'W')) << qsizetype(-1);
-        // The cut never parts a letter from its accent, nor a surrogate pair.
-        QTest::newRow("a letter at the cut") << a + "AB" + a << kring::MaxDrawnLength;
-        QTest::newRow("an accent at the cut") << a + "E\u0301" + a << kring::MaxDrawnLength + 1;
-        QTest::newRow("a surrogate pair at the cut")
-            << a + QString::fromUcs4(U"\U0001F600") + a << kring::MaxDrawnLength + 1;
-    }
-    void drawnPrefix() {
-        QFETCH(QString, text);
-        QFETCH(qsizetype, drawn);
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(11);
-        const QString prefix = kring::DrawnPrefix(text, font);
-        QVERIFY(text.startsWith(prefix));
-        if (drawn >= 0) {
-            QCOMPARE(prefix.size(), drawn);
-        } else {
-            QVERIFY(prefix.size() <= kring::MaxDrawnLength + 2);
-            QVERIFY(QFontMetricsF(font).horizontalAdvance(prefix) > kring::MaxDrawnWidth);
-        }
     }
 };
 

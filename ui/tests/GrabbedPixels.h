@@ -9,14 +9,16 @@
 // what changed: one image pixel per window pixel.
 inline QImage Grab(QWidget& window) {
     QTest::qWait(20); // the list lays out its items on a timer
-    return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+    return shot.convertToFormat(QImage::Format_RGB32);
 }
 
 // Whether the grab matches ui/tests/golden/<name>.png pixel for pixel. When
 // not, the grab is saved as <name>.png in the working folder, to look at or to
 // take the old picture's place.
 inline QImage Golden(const QString& name) {
-    return QImage(QStringLiteral(KRINGWOORD_GOLDEN_DIR "/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
+    const QImage golden(QStringLiteral(KRINGWOORD_GOLDEN_DIR "/%1.png").arg(name));
+    return golden.convertToFormat(QImage::Format_RGB32);
 }
 inline bool LooksAsBefore(const QImage& grab, const QString& name) {
     if (Golden(name) == grab)

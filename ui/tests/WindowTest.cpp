@@ -1,15 +1,15 @@
-// The window as the player sees it, the image buttons' press and closing.
+// The window as the player sees it, also on a dark desktop, the image buttons'
+// press and closing.
 
 #include "FakeDesktop.h"
 #include "GrabbedPixels.h"
 #include "ShownGame.h"
 
-#include "ui/DrawnPictures.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
 #include "ui/PressFeedback.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QCheckBox>
 #include <QScreen>
@@ -50,22 +50,23 @@ private slots:
         QCOMPARE(Grab(g.form), puzzle);
     }
 
-    // Drawn afresh at ratios 1 and 2, the pictures are the shipped ones, which
-    // the same code drew: so the drawing at other ratios is theirs too.
-    void drawnPicturesAreTheShippedOnes() {
-        for (const int ratio : {1, 2}) {
-            const std::pair<QImage, QString> pictures[] = {
-                {kring::DrawButtonFace("Load", {56, 22}, ratio), "load"},
-                {kring::DrawButtonFace("Plaatsen", {60, 24}, ratio), "plaatsen"},
-                {kring::DrawButtonFace("Annuleren", {64, 24}, ratio), "annuleren"},
-                {kring::DrawCentreKnight(ratio), "knight"},
-                {kring::DrawWindowIcon(ratio), "icon"}};
-            for (auto [drawn, name] : pictures) {
-                QImage shipped(":/images/" + name + (ratio == 2 ? "@2x" : "") + ".png");
-                shipped.setDevicePixelRatio(drawn.devicePixelRatio());
-                QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), shipped.convertToFormat(QImage::Format_ARGB32));
-            }
-        }
+    // A dark desktop leaves the board as it is on a light one: white cells,
+    // numbers hidden until the reveal.
+    void aDarkDesktopLeavesTheBoardAlone() {
+        const QPalette light = QApplication::palette();
+        QPalette night = light;
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            night.setColor(role, QColor(30, 30, 34));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            night.setColor(role, QColor(230, 230, 230));
+        QApplication::setPalette(night);
+        ShownGame g(KRINGWOORD_SOURCE_DIR, {2246.5f / 18000, 0.3f});
+        QApplication::setPalette(light);
+        const QRect board(14, 16, 360, 360);
+        QCOMPARE(Grab(g.form).copy(board), Golden("start").copy(board));
+        Click(g.form.LoadKnop);
+        Click(g.form.MakeKnop);
+        QCOMPARE(Grab(g.form).copy(board), Golden("puzzle").copy(board));
     }
 
     void pressDipsAndComesBack_data() {
@@ -75,8 +76,8 @@ private slots:
         QTest::addColumn<float>("savedLeft");
         QTest::addColumn<float>("savedTop");
         QTest::newRow("whole twips") << 8100.0f << 240.0f << QPoint(540, 16) << 8100.0f << 240.0f;
-        QTest::newRow("halves down to even") << 8100.5f << 240.5f << QPoint(540, 16) << 8100.0f << 240.0f;
-        QTest::newRow("halves up to even") << 8101.5f << 241.5f << QPoint(540, 16) << 8102.0f << 242.0f;
+        QTest::newRow("halves: down") << 8100.5f << 240.5f << QPoint(540, 16) << 8100.0f << 240.0f;
+        QTest::newRow("halves: up") << 8101.5f << 241.5f << QPoint(540, 16) << 8102.0f << 242.0f;
         QTest::newRow("nearest") << 8100.4f << 255.6f << QPoint(540, 17) << 8100.0f << 256.0f;
         QTest::newRow("negative half") << -0.5f << -1.5f << QPoint(0, 0) << 0.0f << -2.0f;
     }
@@ -177,15 +178,6 @@ private slots:
         g.desktop.duringWait = nullptr;
         g.form.MakeKnop->click();
         QCOMPARE(g.desktop.log.count("message"), 33);
-    }
-
-    void anAutoSizedLabelFitsItsCaptionInAnyFont() {
-        ShownGame g;
-        const int width = g.form.Label2->width();
-        QFont larger = g.form.Label2->font();
-        larger.setPixelSize(22);
-        g.form.Label2->setFont(larger);
-        QVERIFY(g.form.Label2->width() > 3 * width / 2);
     }
 
     void anOverflowStopsTheHandler() {

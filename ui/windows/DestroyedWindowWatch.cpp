@@ -1,4 +1,4 @@
-#include "ui/DestroyedWindowWatch.h"
+#include "ui/desktop/DestroyedWindowWatch.h"
 
 namespace kring {
 

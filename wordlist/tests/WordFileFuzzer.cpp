@@ -79,10 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
     std::ofstream(FilePath(), std::ios::binary | std::ios::trunc) << bytes;
     Lines read;
-    read.result = kring::ReadWordFileAt(FilePath(), [&](std::u16string_view line) {
+    const auto keep = [&](std::u16string_view line) {
         read.lines.emplace_back(line);
         return true;
-    }, limits);
+    };
+    read.result = kring::ReadWordFileAt(FilePath(), keep, limits);
     if (!(read == Split(bytes, limits))) {
         std::abort();
     }

@@ -92,11 +92,11 @@ TEST(WordFile, AReadThatEndsEarlyKeepsOnlyTheCompleteLines) {
                 return n > 0 ? static_cast<std::ptrdiff_t>(n) : row.last;
             });
         std::vector<std::u16string> lines;
-        EXPECT_EQ(SplitWordFileLines(file, [&](std::u16string_view line) {
-                      lines.emplace_back(line);
-                      return true;
-                  }, MaxWordCount),
-                  row.result);
+        const auto keep = [&](std::u16string_view line) {
+            lines.emplace_back(line);
+            return true;
+        };
+        EXPECT_EQ(SplitWordFileLines(file, keep, MaxWordCount), row.result);
         EXPECT_EQ(lines, Widen(row.lines));
     }
 }

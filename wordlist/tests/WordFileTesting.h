@@ -44,13 +44,14 @@ struct Outcome {
 inline Outcome Read(const fs::path& path, WordFileLimits limits = {},
                     std::size_t acceptCount = SIZE_MAX) {
     Outcome outcome;
-    outcome.result = ReadWordFileAt(path, [&](std::u16string_view line) {
+    const auto keep = [&](std::u16string_view line) {
         if (outcome.lines.size() == acceptCount) {
             return false;
         }
         outcome.lines.emplace_back(line);
         return true;
-    }, limits);
+    };
+    outcome.result = ReadWordFileAt(path, keep, limits);
     return outcome;
 }
 

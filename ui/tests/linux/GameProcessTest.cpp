@@ -4,10 +4,10 @@
 #include "AppFolder.h"
 #include "ShownGame.h"
 
-#include "ui/ImageButton.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QtTest>
 

@@ -5,8 +5,8 @@
 
 #include "core/ClockSeededRandom.h"
 #include "ui/KringForm.h"
-#include "ui/Label.h"
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/toolkit/Label.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -13,9 +13,8 @@ namespace {
 TEST(WordFile, ReadsFromAFolderNamedInAnyScript) {
     const AppFolder app(L" Kringwoord caf\u00e9 \u65e5\u672c");
     app.write("AAP\r\nNOOT\r\n");
-    const auto lines = [](std::u16string_view) { return true; };
-    EXPECT_EQ(ReadWordFile(app.path(), L"Woorden", lines), WordFileResult::Complete);
-    EXPECT_EQ(ReadWordFile(app.path(), L"W\u00f6rter", lines), WordFileResult::NotOpened);
+    EXPECT_EQ(Read(app.wordFile()).lines, Widen({"AAP", "NOOT"}));
+    EXPECT_EQ(Read(app.path() / L"Data" / L"W\u00f6rter.txt").result, WordFileResult::NotOpened);
 }
 
 TEST(WordFile, OpensOnlyRegularFiles) {
@@ -26,7 +25,6 @@ TEST(WordFile, OpensOnlyRegularFiles) {
     for (const fs::path& name : names) {
         EXPECT_EQ(Read(name).result, WordFileResult::NotOpened) << name;
     }
-    EXPECT_EQ(WordFilePath(L"C:\\Spel", L"Woorden").native(), L"C:\\Spel\\Data\\Woorden.txt");
 }
 
 TEST(WordFile, AFileOthersWriteToIsReadAsItWasAtOpening) {

@@ -9,7 +9,7 @@
 namespace kring {
 
 // The window's pictures drawn with QPainter at a given pixel ratio. The PNG
-// files in ui/images/ are these drawings at ratios 1 and 2 (tools/make_pictures);
+// files in images/ are these drawings at ratios 1 and 2 (tools/make_pictures);
 // the window draws them itself at any other ratio, so they stay sharp there.
 
 // A push button at rest showing word; size is in device-independent pixels.

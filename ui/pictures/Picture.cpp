@@ -1,4 +1,4 @@
-#include "ui/Picture.h"
+#include "ui/pictures/Picture.h"
 
 #include <QImageReader>
 #include <QPixmap>

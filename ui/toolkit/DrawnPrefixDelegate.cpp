@@ -1,6 +1,6 @@
-#include "ui/DrawnPrefixDelegate.h"
+#include "ui/toolkit/DrawnPrefixDelegate.h"
 
-#include "ui/DrawnPrefix.h"
+#include "ui/toolkit/DrawnPrefix.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "ui/QtDesktop.h"
+#include "ui/desktop/QtDesktop.h"
 
-#include "ui/DestroyedWindowWatch.h"
-#include "ui/ProgramFolder.h"
+#include "ui/desktop/DestroyedWindowWatch.h"
+#include "ui/desktop/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
-#include "ui/PictureBox.h"
+#include "ui/toolkit/PictureBox.h"
 
-#include "ui/Twips.h"
+#include "ui/toolkit/Twips.h"
 
 #include <QPainter>
 

@@ -1,4 +1,6 @@
-#include "ui/DrawnPictures.h"
+#include "ui/pictures/DrawnPictures.h"
+
+#include "ui/pictures/Colours.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,11 +16,6 @@
 namespace kring {
 
 namespace {
-
-constexpr QRgb windowBackground = qRgb(210, 210, 180);
-constexpr QRgb buttonBorder = qRgb(112, 112, 112);
-constexpr QRgb buttonText = qRgb(24, 24, 24);
-constexpr QRgb centreBackground = qRgb(100, 100, 0);
 
 constexpr char16_t blackChessKnight = u'\u265E';
 
@@ -94,7 +91,7 @@ QImage DrawButtonFace(const QString& word, QSize size, double scale) {
                 inOuter = inOuter >= 0.5 ? 1.0 : 0.0;
                 inInner = inInner >= 0.5 ? 1.0 : 0.0;
             }
-            QColor colour = mix(QColor(windowBackground), QColor(buttonBorder), inOuter);
+            QColor colour = mix(QColor(WindowColour), QColor(ButtonBorder), inOuter);
             colour = mix(colour, face, inInner);
             image.setPixel(px, py, colour.rgb());
         }
@@ -113,7 +110,7 @@ QImage DrawButtonFace(const QString& word, QSize size, double scale) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(QColor(buttonText));
+    painter.setPen(QColor(ButtonText));
     painter.drawText(QPointF(x, baseline), word);
     return image;
 }
@@ -136,7 +133,7 @@ QImage DrawCentreKnight(double scale) {
         return {};
     const int size = int(std::ceil(110 * scale));
     QImage image(size, size, QImage::Format_RGB32);
-    image.fill(centreBackground);
+    image.fill(CentreOlive);
 
     const double s = scale;
     // Head and neck, then the foot: a collar, a waist and a wide base plate.

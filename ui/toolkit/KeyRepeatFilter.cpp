@@ -1,4 +1,4 @@
-#include "ui/KeyRepeatFilter.h"
+#include "ui/toolkit/KeyRepeatFilter.h"
 
 #include <QKeyEvent>
 

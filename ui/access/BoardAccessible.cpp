@@ -1,9 +1,9 @@
-#include "ui/BoardAccessible.h"
+#include "ui/access/BoardAccessible.h"
 
-#include "ui/AccessibleLeaf.h"
-#include "ui/Board.h"
-#include "ui/BoardSpeech.h"
-#include "ui/PictureBox.h"
+#include "ui/access/AccessibleLeaf.h"
+#include "ui/access/BoardSpeech.h"
+#include "ui/toolkit/Board.h"
+#include "ui/toolkit/PictureBox.h"
 
 
 namespace kring {

@@ -1,7 +1,7 @@
-#include "ui/WindowIconEngine.h"
+#include "ui/pictures/WindowIconEngine.h"
 
-#include "ui/DrawnPictures.h"
-#include "ui/Picture.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/pictures/Picture.h"
 
 #include <QPainter>
 

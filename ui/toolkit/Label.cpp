@@ -1,6 +1,6 @@
-#include "ui/Label.h"
+#include "ui/toolkit/Label.h"
 
-#include "ui/DrawnPrefix.h"
+#include "ui/toolkit/DrawnPrefix.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>

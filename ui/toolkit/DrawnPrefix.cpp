@@ -1,4 +1,4 @@
-#include "ui/DrawnPrefix.h"
+#include "ui/toolkit/DrawnPrefix.h"
 
 #include <QFontMetricsF>
 #include <QTextBoundaryFinder>

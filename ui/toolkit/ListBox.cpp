@@ -1,6 +1,6 @@
-#include "ui/ListBox.h"
+#include "ui/toolkit/ListBox.h"
 
-#include "ui/DrawnPrefixDelegate.h"
+#include "ui/toolkit/DrawnPrefixDelegate.h"
 
 #include <QAccessible>
 #include <QStringListModel>

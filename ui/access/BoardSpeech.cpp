@@ -1,4 +1,4 @@
-#include "ui/BoardSpeech.h"
+#include "ui/access/BoardSpeech.h"
 
 namespace kring {
 

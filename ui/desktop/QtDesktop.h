@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Desktop.h"
+#include "ui/desktop/Desktop.h"
 
 namespace kring {
 

@@ -1,7 +1,8 @@
-#include "ui/Board.h"
+#include "ui/toolkit/Board.h"
 
-#include "ui/Label.h"
-#include "ui/PictureBox.h"
+#include "ui/pictures/Colours.h"
+#include "ui/toolkit/Label.h"
+#include "ui/toolkit/PictureBox.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -13,7 +14,6 @@ namespace kring {
 
 namespace {
 
-const QColor RingColour(0, 0, 0);
 // The ring lies in the grey gap around the cell: 6 pixels lie between two
 // cells, and the ring takes half of them.
 constexpr int RingGap = 1;
@@ -94,10 +94,10 @@ void Board::paintEvent(QPaintEvent*) {
     const QRect cell = cells_[current_]->geometry();
     const int out = RingGap + RingWidth;
     const QRect ring = cell.adjusted(-out, -out, out, out);
-    painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), RingWidth), RingColour);
-    painter.fillRect(QRect(ring.left(), ring.bottom() - RingWidth + 1, ring.width(), RingWidth), RingColour);
-    painter.fillRect(QRect(ring.left(), ring.top(), RingWidth, ring.height()), RingColour);
-    painter.fillRect(QRect(ring.right() - RingWidth + 1, ring.top(), RingWidth, ring.height()), RingColour);
+    painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), RingWidth), FocusRing);
+    painter.fillRect(QRect(ring.left(), ring.bottom() - RingWidth + 1, ring.width(), RingWidth), FocusRing);
+    painter.fillRect(QRect(ring.left(), ring.top(), RingWidth, ring.height()), FocusRing);
+    painter.fillRect(QRect(ring.right() - RingWidth + 1, ring.top(), RingWidth, ring.height()), FocusRing);
 }
 
 } // namespace kring

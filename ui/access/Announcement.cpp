@@ -1,4 +1,4 @@
-#include "ui/Announcement.h"
+#include "ui/access/Announcement.h"
 
 namespace kring {
 

@@ -1,11 +1,10 @@
-#include "ui/AccessibleFactory.h"
+#include "ui/access/AccessibleFactory.h"
 
-#include "ui/Announcement.h"
-#include "ui/Board.h"
-#include "ui/BoardAccessible.h"
-#include "ui/KringForm.h"
-#include "ui/ListBox.h"
-#include "ui/ListBoxAccessible.h"
+#include "ui/access/Announcement.h"
+#include "ui/access/BoardAccessible.h"
+#include "ui/access/ListBoxAccessible.h"
+#include "ui/toolkit/Board.h"
+#include "ui/toolkit/ListBox.h"
 
 #include <QAccessibleWidget>
 
@@ -15,8 +14,10 @@ namespace {
 
 QAccessibleInterface* Interface(const QString& className, QObject* object) {
     // A top-level plain widget is a filler to screen readers; the window is a
-    // frame, whose title they read.
-    if (className == QLatin1String(KringForm::staticMetaObject.className()))
+    // frame, whose title they read. Qt asks for the object's own class first
+    // and its base classes after, so QWidget comes when none of them has an
+    // interface of its own.
+    if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String(Board::staticMetaObject.className()))
         return new BoardAccessible(static_cast<Board*>(object));

@@ -1,14 +1,15 @@
-// Two offscreen screens (two_screens.json): a narrow one at pixel ratio 1,
-// too narrow for the window, and a dense one at ratio 1.5 to move it to.
+// The pictures as shipped, and as drawn on two offscreen screens
+// (two_screens.json): a narrow one at pixel ratio 1, too narrow for the
+// window, and a dense one at ratio 1.5 to move it to.
 
 #include "FakeDesktop.h"
 
 #include "core/tests/ScriptedRandom.h"
-#include "ui/DrawnPictures.h"
-#include "ui/ImageButton.h"
 #include "ui/KringForm.h"
-#include "ui/ListBox.h"
-#include "ui/PictureBox.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/toolkit/ImageButton.h"
+#include "ui/toolkit/ListBox.h"
+#include "ui/toolkit/PictureBox.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -65,6 +66,24 @@ private slots:
             (screen->name() == "narrow" ? narrow : dense) = screen;
         QVERIFY(narrow && dense);
         QCOMPARE(dense->devicePixelRatio(), 1.5);
+    }
+
+    // Drawn afresh at ratios 1 and 2, the pictures are the shipped ones, which
+    // the same code drew: so the drawing at other ratios is theirs too.
+    void drawnPicturesAreTheShippedOnes() {
+        for (const int ratio : {1, 2}) {
+            const std::pair<QImage, QString> pictures[] = {
+                {kring::DrawButtonFace("Load", {56, 22}, ratio), "load"},
+                {kring::DrawButtonFace("Plaatsen", {60, 24}, ratio), "plaatsen"},
+                {kring::DrawButtonFace("Annuleren", {64, 24}, ratio), "annuleren"},
+                {kring::DrawCentreKnight(ratio), "knight"},
+                {kring::DrawWindowIcon(ratio), "icon"}};
+            for (auto [drawn, name] : pictures) {
+                QImage shipped(":/images/" + name + (ratio == 2 ? "@2x" : "") + ".png");
+                shipped.setDevicePixelRatio(drawn.devicePixelRatio());
+                QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), shipped.convertToFormat(QImage::Format_ARGB32));
+            }
+        }
     }
 
     void topLeftStaysOnTheScreen() {

@@ -1,7 +1,7 @@
-#include "ui/ListBoxAccessible.h"
+#include "ui/access/ListBoxAccessible.h"
 
-#include "ui/AccessibleLeaf.h"
-#include "ui/ListBox.h"
+#include "ui/access/AccessibleLeaf.h"
+#include "ui/toolkit/ListBox.h"
 
 namespace kring {
 

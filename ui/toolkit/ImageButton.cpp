@@ -1,8 +1,9 @@
-#include "ui/ImageButton.h"
+#include "ui/toolkit/ImageButton.h"
 
-#include "ui/DrawnPictures.h"
-#include "ui/Picture.h"
-#include "ui/Twips.h"
+#include "ui/pictures/Colours.h"
+#include "ui/pictures/DrawnPictures.h"
+#include "ui/pictures/Picture.h"
+#include "ui/toolkit/Twips.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -50,7 +51,7 @@ void ImageButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, face_);
     // Like Qt's own controls, the mark shows once the keyboard has moved the focus.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(QColor(24, 24, 24), 1, Qt::DotLine));
+        painter.setPen(QPen(QColor(ButtonText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }

@@ -89,7 +89,8 @@ BENCHMARK(ReadDecodeAndKeepWordFile)
 void ReadWordFileBytesOnly(benchmark::State& state) {
     std::int64_t bytes = 0;
     for (auto _ : state) {
-        const kring::WordFileBytes file = kring::ReadWordFileBytes(WordFile(), kring::MaxWordFileBytes);
+        const kring::WordFileBytes file =
+            kring::ReadWordFileBytes(WordFile(), kring::MaxWordFileBytes);
         if (!file.whole) {
             state.SkipWithError("the word list in <build>/Data could not be read");
             break;

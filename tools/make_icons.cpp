@@ -77,8 +77,8 @@ QString svgPathData(const QPainterPath& path) {
             const QPainterPath::Element c2 = path.elementAt(i + 1);
             const QPainterPath::Element end = path.elementAt(i + 2);
             data += QStringLiteral("C%1 %2 %3 %4 %5 %6")
-                        .arg(number(e.x), number(e.y), number(c2.x), number(c2.y),
-                             number(end.x), number(end.y));
+                        .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x),
+                             number(end.y));
             i += 2;
         }
     }
@@ -142,7 +142,8 @@ bool writeIco(const QString& file, const QList<Shape>& shapes) {
     for (const QByteArray& image : images)
         ico.append(image);
     QFile icoFile(file);
-    return icoFile.open(QIODevice::WriteOnly | QIODevice::Truncate) && icoFile.write(ico) == ico.size();
+    return icoFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           icoFile.write(ico) == ico.size();
 }
 
 } // namespace

@@ -351,8 +351,10 @@ void KringForm::MakeKnop_Click() {
         wordInLabel2_ = true;
         for (const Placement& placement : puzzle.Placements)
             DrawPlacement(placement);
-        Melding->say(wasRevealed ? QStringLiteral("Nieuw kringwoord op het bord; de oplossing is weer verborgen.")
-                                 : QStringLiteral("Nieuw kringwoord op het bord."));
+        Melding->say(
+            wasRevealed
+                ? QStringLiteral("Nieuw kringwoord op het bord; de oplossing is weer verborgen.")
+                : QStringLiteral("Nieuw kringwoord op het bord."));
     });
 }
 

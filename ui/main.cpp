@@ -20,9 +20,9 @@ namespace {
 // The options that every Qt program takes; they are Qt's to act on once the
 // application starts.
 const char* const QtOptionsWithValue[] = {
-    "display",  "geometry",      "platform",        "platformpluginpath", "platformtheme",
-    "plugin",   "qmljsdebugger", "qwindowgeometry", "qwindowicon",        "qwindowtitle",
-    "session",  "style",         "stylesheet"};
+    "display", "geometry",      "platform",        "platformpluginpath", "platformtheme",
+    "plugin",  "qmljsdebugger", "qwindowgeometry", "qwindowicon",        "qwindowtitle",
+    "session", "style",         "stylesheet"};
 const char* const QtSwitches[] = {"reverse", "widgetcount"};
 
 // What was written to standard output must have arrived, as in any command

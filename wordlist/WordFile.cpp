@@ -16,7 +16,8 @@ WordFileBytes ReadWordFileBytes(const std::filesystem::path& path, std::size_t m
     });
 }
 
-WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes, const ReadSome& readSome) {
+WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes,
+                             const ReadSome& readSome) {
     WordFileBytes result;
     result.opened = true;
     const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(sizeAtOpen, maxBytes));

@@ -47,7 +47,8 @@ WordFileBytes ReadWordFileBytes(const std::filesystem::path& path, std::size_t m
 // that gives fewer bytes than its size at open has shrunk meanwhile: what came
 // is kept, but it is not whole.
 using ReadSome = std::function<std::ptrdiff_t(char* into, std::size_t count)>;
-WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes, const ReadSome& readSome);
+WordFileBytes ReadOpenedFile(std::uint64_t sizeAtOpen, std::size_t maxBytes,
+                             const ReadSome& readSome);
 
 // Takes one line's text, which lives only as long as the call, and returns
 // false to stop the reading.

@@ -30,9 +30,9 @@ struct Ordering {
     int startCell;
     bool clockwise;
 };
-const Ordering Orderings[16] = {{0, true},  {0, false}, {1, false}, {1, true}, {2, false}, {2, true},
-                                {3, false}, {3, true},  {4, true},  {4, false}, {5, false}, {5, true},
-                                {6, false}, {6, true},  {7, true},  {7, false}};
+const Ordering Orderings[16] = {
+    {0, true}, {0, false}, {1, false}, {1, true}, {2, false}, {2, true}, {3, false}, {3, true},
+    {4, true}, {4, false}, {5, false}, {5, true}, {6, false}, {6, true}, {7, true},  {7, false}};
 
 TEST(KnightCycles, EachLayoutIsAClosedKnightTourFromItsStartInItsDirection) {
     const std::string ring = "01247653"; // the outer cells clockwise from the top left
@@ -67,14 +67,10 @@ TEST(Pick, WordIndexAndLayoutComeFromOneDrawEach) {
         int layout;
     };
     const Case cases[] = {
-        {5, 0.0f, 0, 1},
-        {5, LargestBelowOne, 4, 16},
-        {4, 0.5f, 2, 9},
-        {1, LargestBelowOne, 0, 16},
-        {32767, 0.5f, 16383, 9},
-        {32767, LargestBelowOne, 32766, 16},
-        {3, 1.0f / 16, 0, 2},
-        {3, std::nextafter(1.0f / 16, 0.0f), 0, 1},
+        {5, 0.0f, 0, 1},         {5, LargestBelowOne, 4, 16},
+        {4, 0.5f, 2, 9},         {1, LargestBelowOne, 0, 16},
+        {32767, 0.5f, 16383, 9}, {32767, LargestBelowOne, 32766, 16},
+        {3, 1.0f / 16, 0, 2},    {3, std::nextafter(1.0f / 16, 0.0f), 0, 1},
         {3, 15.0f / 16, 2, 16},
     };
     for (const Case& c : cases) {
@@ -101,9 +97,9 @@ TEST(Pick, DrawOutsideZeroToOneOrAnEmptyListIsRejected) {
 
 TEST(FoldIJ, FoldsEveryCapitalPairLeftToRightWithoutOverlap) {
     const std::pair<std::u16string, std::u16string> cases[] = {
-        {u"IIJ", u"I?"},   {u"IJJ", u"?J"},         {u"IJIJ", u"??"},       {u"IJSTIJD", u"?ST?D"},
-        {u"ijzer", u"ijzer"}, {u"Ijzer", u"Ijzer"}, {u"iJzer", u"iJzer"},   {u"JI", u"JI"},
-        {u"I", u"I"},       {u"", u""},
+        {u"IIJ", u"I?"},      {u"IJJ", u"?J"},      {u"IJIJ", u"??"},     {u"IJSTIJD", u"?ST?D"},
+        {u"ijzer", u"ijzer"}, {u"Ijzer", u"Ijzer"}, {u"iJzer", u"iJzer"}, {u"JI", u"JI"},
+        {u"I", u"I"},         {u"", u""},
     };
     for (const auto& [word, folded] : cases) {
         EXPECT_EQ(FoldIJ(word), folded) << testing::PrintToString(word);
@@ -118,9 +114,17 @@ TEST(MakePlacements, PlacesEachLetterInItsCellAtItsOffset) {
         std::array<float, 8> offsetsX;
     };
     const Case cases[] = {
-        {u"MWIJ?mwi", 1, {u"M", u"W", u"I", u"J", u"IJ", u"m", u"w", u"i"}, {15, 13, 40, 27, 20, 23, 23, 23}},
-        {u"?ST?D", 16, {u"IJ", u"S", u"T", u"IJ", u"D", u"", u"", u""}, {20, 23, 23, 20, 23, 23, 23, 23}},
-        {u"\u00C9WWWWWWWMIJ", 8, {u"\u00C9", u"W", u"W", u"W", u"W", u"W", u"W", u"W"},
+        {u"MWIJ?mwi",
+         1,
+         {u"M", u"W", u"I", u"J", u"IJ", u"m", u"w", u"i"},
+         {15, 13, 40, 27, 20, 23, 23, 23}},
+        {u"?ST?D",
+         16,
+         {u"IJ", u"S", u"T", u"IJ", u"D", u"", u"", u""},
+         {20, 23, 23, 20, 23, 23, 23, 23}},
+        {u"\u00C9WWWWWWWMIJ",
+         8,
+         {u"\u00C9", u"W", u"W", u"W", u"W", u"W", u"W", u"W"},
          {23, 13, 13, 13, 13, 13, 13, 13}},
     };
     for (const Case& c : cases) {
@@ -146,8 +150,9 @@ TEST(GeneratePuzzle, PicksTheWordThenTheLayoutAndPlacesTheFoldedWord) {
 // A word far longer than the board places its first eight letters as they
 // fold in the whole word, whichever of them are "IJ" pairs.
 TEST(GeneratePuzzle, ALongWordPlacesItsFirstLettersAsFoldedInTheWhole) {
-    for (const std::u16string& word : {std::u16string(u"IJIJIJIJIJIJIJIJIJIJ"), std::u16string(u"IJIJIJIJIJIJIJI"),
-                                       std::u16string(u"ABCDEFGIJKLMNOPQRS"), std::u16string(100000, u'I') + u"J"}) {
+    for (const std::u16string& word :
+         {std::u16string(u"IJIJIJIJIJIJIJIJIJIJ"), std::u16string(u"IJIJIJIJIJIJIJI"),
+          std::u16string(u"ABCDEFGIJKLMNOPQRS"), std::u16string(100000, u'I') + u"J"}) {
         ScriptedRandom random({0.0f});
         const Puzzle puzzle = GeneratePuzzle(VectorWordList({word}), random);
         EXPECT_EQ(puzzle.Word, word);

@@ -5,7 +5,6 @@
 #include "ui/toolkit/Board.h"
 #include "ui/toolkit/PictureBox.h"
 
-
 namespace kring {
 
 namespace {
@@ -15,15 +14,17 @@ public:
     CellAccessible(Board* board, int index) : AccessibleLeaf(board), index_(index) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
     }
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !owner())
             return {};
-        return BoardCellSpeech(owner()->cell(index_)->accessibleName(), owner()->shownNumber(index_),
-                               Board::isCentre(index_), rowIndex(), columnIndex());
+        return BoardCellSpeech(owner()->cell(index_)->accessibleName(),
+                               owner()->shownNumber(index_), Board::isCentre(index_), rowIndex(),
+                               columnIndex());
     }
     QRect rect() const override {
         if (!owner())

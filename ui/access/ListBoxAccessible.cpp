@@ -72,7 +72,11 @@ QAccessibleInterface* ListBoxAccessible::child(int index) const {
 QAccessibleInterface* ListBoxAccessible::item(int row) const {
     auto found = items_.find(row);
     if (found == items_.end())
-        found = items_.emplace(row, QAccessible::registerAccessibleInterface(new ItemAccessible(list(), row))).first;
+        found =
+            items_
+                .emplace(row,
+                         QAccessible::registerAccessibleInterface(new ItemAccessible(list(), row)))
+                .first;
     return QAccessible::accessibleInterface(found->second);
 }
 

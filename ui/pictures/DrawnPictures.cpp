@@ -4,10 +4,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QRawFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTransform>
 
 #include <algorithm>

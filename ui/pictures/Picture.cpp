@@ -38,9 +38,10 @@ QPixmap PictureForRatio(const QString& path, qreal ratio,
     if (drawn.isNull()) {
         // It cannot be drawn here, for want of a font: the larger file, smoothly scaled.
         const QSize size = PictureSize(path);
-        drawn = ReadPicture(AtTwoX(path)).toImage().scaled(
-            qCeil(size.width() * ratio), qCeil(size.height() * ratio), Qt::IgnoreAspectRatio,
-            Qt::SmoothTransformation);
+        drawn = ReadPicture(AtTwoX(path))
+                    .toImage()
+                    .scaled(qCeil(size.width() * ratio), qCeil(size.height() * ratio),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     QPixmap pixmap = QPixmap::fromImage(drawn);
     pixmap.setDevicePixelRatio(ratio);

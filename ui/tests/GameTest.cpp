@@ -85,10 +85,15 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("make during a load") << "LoadKnop" << "MakeKnop" << QStringList{"message", "busy", "default"} << "1 Woorden";
-        QTest::newRow("load during a make") << "MakeKnop" << "LoadKnop" << QStringList{"busy", "default"} << "AALSPEER";
-        QTest::newRow("load during a load") << "LoadKnop" << "LoadKnop"
-                                            << QStringList{"busy", "default", "busy", "default"} << "1 Woorden";
+        QTest::newRow("make during a load")
+            << "LoadKnop"
+            << "MakeKnop" << QStringList{"message", "busy", "default"} << "1 Woorden";
+        QTest::newRow("load during a make")
+            << "MakeKnop"
+            << "LoadKnop" << QStringList{"busy", "default"} << "AALSPEER";
+        QTest::newRow("load during a load")
+            << "LoadKnop"
+            << "LoadKnop" << QStringList{"busy", "default", "busy", "default"} << "1 Woorden";
     }
     void clicksDuringAWait() {
         QFETCH(QString, first);
@@ -170,7 +175,8 @@ private slots:
                 kring::MaxDrawnWidth);
         const QImage screen = Grab(g.form);
         const QRect shown = g.form.Label2->geometry().intersected(g.form.rect());
-        QVERIFY(CountColour(screen, shown, qRgb(210, 210, 180)) < shown.width() * shown.height() * 3 / 4);
+        QVERIFY(CountColour(screen, shown, qRgb(210, 210, 180)) <
+                shown.width() * shown.height() * 3 / 4);
         QVERIFY(CountColour(screen, g.form.List1->geometry(), qRgb(230, 230, 230)) > 100);
     }
 };

@@ -135,9 +135,10 @@ private slots:
             {"marked", "p100 P600 P640 r700"},
             {"unmarked", "p100 r600 p600 r640 p640 r700"},
             {"mixed", "p100 R600 P600 r640 p640 r700"}};
-        const std::tuple<const char*, int, bool> keys[] = {
-            {"F2", Qt::Key_F2, false}, {"Ctrl+N", Qt::CTRL | Qt::Key_N, false},
-            {"Space", Qt::Key_Space, true}, {"Return", Qt::Key_Return, true}};
+        const std::tuple<const char*, int, bool> keys[] = {{"F2", Qt::Key_F2, false},
+                                                           {"Ctrl+N", Qt::CTRL | Qt::Key_N, false},
+                                                           {"Space", Qt::Key_Space, true},
+                                                           {"Return", Qt::Key_Return, true}};
         for (auto [keyName, key, onButton] : keys) {
             for (const auto& [holdName, events] : holds)
                 QTest::addRow("%s held, %s", keyName, holdName) << key << onButton << events << 1;
@@ -155,7 +156,9 @@ private slots:
         for (const QString& event : events.split(' ')) {
             const bool press = event[0].toLower() == 'p';
             const auto modifiers = Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask);
-            QKeyEvent sent(press ? QEvent::KeyPress : QEvent::KeyRelease, key & ~Qt::KeyboardModifierMask, modifiers, QString(), event[0].isUpper());
+            QKeyEvent sent(press ? QEvent::KeyPress : QEvent::KeyRelease,
+                           key & ~Qt::KeyboardModifierMask, modifiers, QString(),
+                           event[0].isUpper());
             sent.setTimestamp(event.mid(1).toULongLong());
             QApplication::sendEvent(target, &sent);
         }

@@ -26,7 +26,8 @@ Board::Board(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Bord"));
 }
 
-void Board::setCells(const std::array<PictureBox*, 9>& cells, const std::array<Label*, 8>& numbers) {
+void Board::setCells(const std::array<PictureBox*, 9>& cells,
+                     const std::array<Label*, 8>& numbers) {
     cells_ = cells;
     for (int i = 0, n = 0; i < Size * Size; ++i)
         numbers_[i] = isCentre(i) ? nullptr : numbers[n++];
@@ -95,9 +96,11 @@ void Board::paintEvent(QPaintEvent*) {
     const int out = RingGap + RingWidth;
     const QRect ring = cell.adjusted(-out, -out, out, out);
     painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), RingWidth), FocusRing);
-    painter.fillRect(QRect(ring.left(), ring.bottom() - RingWidth + 1, ring.width(), RingWidth), FocusRing);
+    painter.fillRect(QRect(ring.left(), ring.bottom() - RingWidth + 1, ring.width(), RingWidth),
+                     FocusRing);
     painter.fillRect(QRect(ring.left(), ring.top(), RingWidth, ring.height()), FocusRing);
-    painter.fillRect(QRect(ring.right() - RingWidth + 1, ring.top(), RingWidth, ring.height()), FocusRing);
+    painter.fillRect(QRect(ring.right() - RingWidth + 1, ring.top(), RingWidth, ring.height()),
+                     FocusRing);
 }
 
 } // namespace kring

@@ -33,7 +33,8 @@ protected:
     // hear of the current item by its place among those. QListView's own
     // events, which count it among all items, are left out.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     QStringListModel* items_;

@@ -10,7 +10,8 @@ std::filesystem::path ProgramFolder() {
     // The name may be longer than MAX_PATH; a full buffer means it was cut.
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0)
             return {};
         if (length < name.size()) {

@@ -15,7 +15,8 @@ void ReachStartingConsole() {
     // file or a pipe has a handle already and goes there; otherwise it goes
     // to the console of whoever started the program, when there is one.
     const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output != nullptr && output != INVALID_HANDLE_VALUE && ::GetFileType(output) != FILE_TYPE_UNKNOWN)
+    if (output != nullptr && output != INVALID_HANDLE_VALUE &&
+        ::GetFileType(output) != FILE_TYPE_UNKNOWN)
         return;
     if (!::AttachConsole(ATTACH_PARENT_PROCESS))
         return;

@@ -29,7 +29,8 @@ int OpenForReading(const std::filesystem::path& path) {
 
 OpenedWordFile::OpenedWordFile(const std::filesystem::path& path) : handle_(OpenForReading(path)) {
     struct stat status {};
-    if (handle_ >= 0 && (::fstat(static_cast<int>(handle_), &status) != 0 || !S_ISREG(status.st_mode))) {
+    if (handle_ >= 0 &&
+        (::fstat(static_cast<int>(handle_), &status) != 0 || !S_ISREG(status.st_mode))) {
         ::close(static_cast<int>(handle_));
         handle_ = -1;
     }

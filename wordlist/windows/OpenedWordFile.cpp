@@ -21,13 +21,15 @@ OpenedWordFile::OpenedWordFile(const std::filesystem::path& path)
         return;
     // The wide name as it is. Others may go on reading and writing the file;
     // a file that another program holds locked does not open.
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     LARGE_INTEGER size{};
     // A pipe, a console or a device is not a word file.
-    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size) || size.QuadPart < 0) {
+    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size) ||
+        size.QuadPart < 0) {
         ::CloseHandle(file);
         return;
     }

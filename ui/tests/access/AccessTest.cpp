@@ -114,20 +114,24 @@ private slots:
         QCOMPARE(NameOf(g.form.List1), "Woorden");
 
         QCOMPARE(BoardNames(g.form),
-                 InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"}) << "0 Woorden");
+                 InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"})
+                     << "0 Woorden");
 
         g.makePuzzle(); // WIJNGAARD in layout 5
-        QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"}) << "");
+        QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"})
+                                         << "");
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(g.form.List1);
         g.form.List1->setFocus();
         g.form.List1->setCurrentIndex(g.form.List1->model()->index(1, 0));
         QVERIFY(list->childCount() == 2 && !list->child(2) && !list->child(0)->state().focused);
-        QVERIFY(list->child(1)->state().focused && list->child(1)->text(QAccessible::Name) == "KRINGWOORD");
+        QVERIFY(list->child(1)->state().focused &&
+                list->child(1)->text(QAccessible::Name) == "KRINGWOORD");
         QVERIFY(!Told(g.form).isEmpty() && !Told(g.form).contains("WIJNGAARD"));
 
         g.form.Check1->setChecked(true);
-        QCOMPARE(BoardNames(g.form), InPlace({"R, 7", "G, 4", "W, 1", "IJ, 2", "paard", "A, 6", "A, 5", "D, 8", "N, 3"})
-                                         << "WIJNGAARD");
+        QCOMPARE(BoardNames(g.form),
+                 InPlace({"R, 7", "G, 4", "W, 1", "IJ, 2", "paard", "A, 6", "A, 5", "D, 8", "N, 3"})
+                     << "WIJNGAARD");
         QCOMPARE(Told(g.form), "Oplossing: WIJNGAARD");
         g.makePuzzle();
         QVERIFY(Told(g.form).contains("verborgen") && !Told(g.form).contains("WIJNGAARD"));

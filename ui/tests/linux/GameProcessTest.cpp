@@ -26,7 +26,8 @@ bool InChild() {
 
 // Runs the test program at path again with only the named test function,
 // after prefix (a command such as prlimit); true when that passed.
-bool PassesInChild(std::string program, const char* function, std::vector<std::string> prefix = {}) {
+bool PassesInChild(std::string program, const char* function,
+                   std::vector<std::string> prefix = {}) {
     prefix.push_back(std::move(program));
     prefix.push_back(function);
     std::vector<char*> argv;

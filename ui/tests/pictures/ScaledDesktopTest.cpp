@@ -81,7 +81,8 @@ private slots:
             for (auto [drawn, name] : pictures) {
                 QImage shipped(":/images/" + name + (ratio == 2 ? "@2x" : "") + ".png");
                 shipped.setDevicePixelRatio(drawn.devicePixelRatio());
-                QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), shipped.convertToFormat(QImage::Format_ARGB32));
+                QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32),
+                         shipped.convertToFormat(QImage::Format_ARGB32));
             }
         }
     }

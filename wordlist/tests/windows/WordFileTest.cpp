@@ -30,9 +30,9 @@ TEST(WordFile, OpensOnlyRegularFiles) {
 TEST(WordFile, AFileOthersWriteToIsReadAsItWasAtOpening) {
     const AppFolder app;
     app.write("AAP\r\n");
-    const HANDLE writer = ::CreateFileW(app.wordFile().c_str(), GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE writer =
+        ::CreateFileW(app.wordFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Read(app.wordFile()).lines, Widen({"AAP"}));
     ::CloseHandle(writer);

@@ -1,7 +1,9 @@
 // Draws the game's icon for desktop menus and launchers: the black knight of
 // the board's centre cell on an olive tile. Writes it as a scalable SVG and as
 // PNG files at the sizes of the hicolor icon theme, and as the Windows
-// program's icon.ico, with the sizes Windows shows.
+// program's icon.ico, with the sizes Windows shows. Also draws the Windows
+// installer's two bitmaps: the board's centre knight on the welcome page's
+// olive band, and the icon at the right of the other pages' white header.
 //
 // Usage: make_icons <output folder>
 
@@ -146,6 +148,20 @@ bool writeIco(const QString& file, const QList<Shape>& shapes) {
            icoFile.write(ico) == ico.size();
 }
 
+// Bitmaps of the sizes the installer's pages show unscaled at 96 dpi.
+bool writeInstallerPictures(const QDir& folder, const QList<Shape>& shapes) {
+    QImage welcome(164, 314, QImage::Format_RGB32);
+    welcome.fill(tileColour);
+    const QImage knight = kring::DrawCentreKnight(1.4);
+    QPainter(&welcome).drawImage((welcome.width() - knight.width()) / 2, 24, knight);
+
+    QImage header(150, 57, QImage::Format_RGB32);
+    header.fill(Qt::white);
+    QPainter(&header).drawImage(header.width() - 52, 4, png(48, shapes));
+    return welcome.save(folder.filePath(QStringLiteral("installer-welcome.bmp")), "BMP") &&
+           header.save(folder.filePath(QStringLiteral("installer-header.bmp")), "BMP");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -183,5 +199,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("icon.ico\n");
+    if (!writeInstallerPictures(folder, shapes)) {
+        std::fprintf(stderr, "make_icons: cannot write the installer's bitmaps\n");
+        return 1;
+    }
+    std::printf("installer-welcome.bmp\ninstaller-header.bmp\n");
     return 0;
 }

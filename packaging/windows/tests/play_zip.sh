@@ -12,25 +12,19 @@ source "$(dirname "$0")/on_private_x.sh"
 unzip -q "$zip" -d "$work/unpacked"
 program=$(find "$work/unpacked" -name kringwoord.exe)
 mkdir -p "$work/elsewhere" "$shots"
-(cd "$work/elsewhere" && exec "$runner" "$program") >"$work/game.log" 2>&1 &
-game_pid=$!
+(cd "$work/elsewhere" && exec "$runner" "$program") >"$work/game.log" 2>&1 & wine_pid=$!
 window=$(game_window)
 
 # Clicks a point of the window's client area, then moves the pointer out of
 # the way; each button dips for 0.2 s before its command runs.
-click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1 mousemove 1023 767
-  sleep 1.5
-}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1 mousemove 1023 767; sleep 1.5; }
 shot() { import -window "$window" "$shots/$1.png"; }
 # Fails unless the part <geometry> of two screenshots differs in many pixels.
 changed() {
   local differing
   differing=$(compare -metric AE -extract "$3" "$shots/$1.png" "$shots/$2.png" null: 2>&1 || true)
-  if ! [[ $differing =~ ^[0-9]+$ ]] || ((differing < 50)); then
-    echo "play_zip: $4 ($2 against $1 in $3: ${differing} pixels differ)" >&2
-    exit 1
-  fi
+  [[ $differing =~ ^[0-9]+$ ]] && ((differing >= 50)) ||
+    { echo "play_zip: $4 ($2 against $1 in $3: ${differing} pixels differ)" >&2; exit 1; }
 }
 
 sleep 1
@@ -44,13 +38,4 @@ changed loaded puzzle 360x360+14+16 "Plaatsen laid no letters"
 click 409 299  # Oplossing laten zien
 shot solution
 changed puzzle solution 360x360+14+16 "the solution showed no numbers"
-click 562 364  # Annuleren
-
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-if ((status != 0)); then
-  echo "play_zip: Wine ended with status $status:" >&2
-  cat "$work/game.log" >&2
-  exit 1
-fi
+close_game

@@ -11,7 +11,7 @@
 
 namespace {
 
-const HANDLE runningMutex =
-    ::CreateMutexA(nullptr, FALSE, (std::string("Global\\") + kring::identity::applicationId).c_str());
+const HANDLE runningMutex = ::CreateMutexA(
+    nullptr, FALSE, (std::string("Global\\") + kring::identity::applicationId).c_str());
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,6 +117,13 @@ private slots:
         QCOMPARE(BoardNames(g.form),
                  InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"})
                      << "0 Woorden");
+        // Each cell has its place on the screen, and no cell lies beyond the table.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(g.form.Bord);
+        QVERIFY(!table->child(-1) && !table->child(table->childCount()));
+        for (int i = 0; i < table->childCount(); ++i) {
+            const QRect cell = table->child(i)->rect();
+            QVERIFY(!cell.isEmpty() && table->rect().contains(cell));
+        }
 
         g.makePuzzle(); // WIJNGAARD in layout 5
         QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"})
@@ -124,8 +132,8 @@ private slots:
         g.form.List1->setFocus();
         g.form.List1->setCurrentIndex(g.form.List1->model()->index(1, 0));
         QVERIFY(list->childCount() == 2 && !list->child(2) && !list->child(0)->state().focused);
-        QVERIFY(list->child(1)->state().focused &&
-                list->child(1)->text(QAccessible::Name) == "KRINGWOORD");
+        QAccessibleInterface* kept = list->child(1);
+        QVERIFY(kept->state().focused && kept->text(QAccessible::Name) == "KRINGWOORD");
         QVERIFY(!Told(g.form).isEmpty() && !Told(g.form).contains("WIJNGAARD"));
 
         g.form.Check1->setChecked(true);
@@ -139,6 +147,19 @@ private slots:
         Click(g.form.LoadKnop);
         g.form.Check1->setChecked(true);
         QVERIFY(!Told(g.form).contains("Oplossing"));
+
+        // A screen reader that holds on to a word the list no longer has.
+        g.form.List1->clear();
+        QVERIFY(kept->state().invalid && kept->text(QAccessible::Name).isEmpty());
+    }
+
+    // The window is a frame, whose title screen readers read; a message box
+    // stays an alert, which they read out as it opens.
+    void theWindowIsAFrameAndAMessageAnAlert() {
+        Game g;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&g.form)->role(), QAccessible::Window);
+        QMessageBox box(QMessageBox::Warning, "Error", "Eerst laden", QMessageBox::Ok, &g.form);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&box)->role(), QAccessible::AlertMessage);
     }
 
     // Tab stops once on the board, after the list; the arrows move over its
@@ -153,8 +174,14 @@ private slots:
         QVERIFY(g.form.List1->hasFocus());
         QTest::keyClick(g.form.List1, Qt::Key_Tab);
         QVERIFY(g.form.Bord->hasFocus());
+        // The ring closes around the current cell on all four sides.
         const QImage focused = Grab(g.form);
-        QVERIFY(focused.copy(board) != unfocused.copy(board));
+        const QRect cell = g.form.Bord->cell(0)->geometry().translated(board.topLeft());
+        for (const QRect& side : {QRect(cell.left(), cell.top() - 4, cell.width(), 4),
+                                  QRect(cell.left(), cell.bottom() + 1, cell.width(), 4),
+                                  QRect(cell.left() - 4, cell.top(), 4, cell.height()),
+                                  QRect(cell.right() + 1, cell.top(), 4, cell.height())})
+            QVERIFY(focused.copy(side) != unfocused.copy(side));
 
         const std::pair<Qt::Key, QString> steps[] = {
             {Qt::Key_Right, "G, rij 1, kolom 2"}, {Qt::Key_Right, "W, rij 1, kolom 3"},

@@ -34,9 +34,9 @@ def rule_failures(data):
 
 
 def load(make_script):
-    spec = importlib.util.spec_from_file_location("make_word_list", make_script)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("make_word_list", make_script)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 

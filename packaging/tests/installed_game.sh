@@ -35,8 +35,8 @@ cd "$elsewhere"
 (
   unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
   export LC_ALL=C
-  [[ "$(kringwoord --version)" == "Kringwoord $version" ]] || fail "--version"
-  [[ "$(kringwoord --help)" == *--version* ]] || fail "--help does not name --version"
+  said="$(kringwoord --version)" && [[ $said == "Kringwoord $version" ]] || fail "--version"
+  said="$(kringwoord --help)" && [[ $said == *--version* ]] || fail "--help failed or does not name --version"
   status=0
   kringwoord --no-such-option 2>/dev/null || status=$?
   ((status == 2)) || fail "an unknown option ended with status $status, not 2"

@@ -117,13 +117,20 @@ private slots:
         QCOMPARE(BoardNames(g.form),
                  InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"})
                      << "0 Woorden");
-        // Each cell has its place on the screen, and no cell lies beyond the table.
+        // Each cell has its place on the screen and can be read, not changed;
+        // no cell lies beyond the table, and nothing is or can be selected.
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(g.form.Bord);
         QVERIFY(!table->child(-1) && !table->child(table->childCount()));
         for (int i = 0; i < table->childCount(); ++i) {
-            const QRect cell = table->child(i)->rect();
-            QVERIFY(!cell.isEmpty() && table->rect().contains(cell));
+            QAccessibleInterface* cell = table->child(i);
+            QVERIFY(!cell->rect().isEmpty() && table->rect().contains(cell->rect()));
+            QVERIFY(cell->window() == g.form.windowHandle() && cell->state().readOnly);
         }
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QVERIFY(!cells->selectedCellCount() && !cells->selectedRowCount() &&
+                !cells->selectedColumnCount());
+        QVERIFY(!cells->selectRow(0) && !cells->selectColumn(0) && !cells->unselectRow(0) &&
+                !cells->unselectColumn(0));
 
         g.makePuzzle(); // WIJNGAARD in layout 5
         QCOMPARE(BoardNames(g.form), InPlace({"R", "G", "W", "IJ", "paard", "A", "A", "D", "N"})

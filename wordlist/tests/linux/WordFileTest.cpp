@@ -1,11 +1,15 @@
 // What only Linux has: FIFOs, devices, /proc and iconv.
 
 #include "../WordFileTesting.h"
+#include "wordlist/OpenedWordFile.h"
 
 #include <gtest/gtest.h>
 
 #include <iconv.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace kring {
 namespace {
@@ -42,6 +46,19 @@ TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {
     const Outcome outcome = Read("/proc/self/pagemap");
     EXPECT_EQ(outcome.result, WordFileResult::Complete);
     EXPECT_TRUE(outcome.lines.empty());
+}
+
+// The file shrank after it was opened, and an earlier call left EINTR in errno.
+TEST(WordFile, ReadingAtTheEndEndsWhateverErrnoHeld) {
+    AppFolder app;
+    app.write("AAP\r\n");
+    OpenedWordFile file(app.wordFile());
+    fs::resize_file(app.wordFile(), 0);
+    char byte;
+    ::alarm(5); // a read that never ends is stopped by the signal
+    errno = EINTR;
+    EXPECT_EQ(file.read(&byte, 1), 0);
+    ::alarm(0);
 }
 
 } // namespace

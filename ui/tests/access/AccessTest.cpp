@@ -201,6 +201,9 @@ private slots:
         for (const auto& [key, cell] : steps) {
             QTest::keyClick(g.form.Bord, key);
             QCOMPARE(cells->focusChild()->text(QAccessible::Name), cell);
+            // The ring on the screen has followed: as the window draws it afresh.
+            const QImage drawn = g.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(Grab(g.form).copy(board), drawn.copy(board));
         }
 
         QTest::keyClick(g.form.Bord, Qt::Key_Tab);

@@ -125,6 +125,8 @@ private slots:
             QAccessibleInterface* cell = table->child(i);
             QVERIFY(!cell->rect().isEmpty() && table->rect().contains(cell->rect()));
             QVERIFY(cell->window() == g.form.windowHandle() && cell->state().readOnly);
+            QAccessibleTableCellInterface* one = cell->tableCellInterface();
+            QVERIFY(one->rowExtent() == 1 && one->columnExtent() == 1 && !one->isSelected());
         }
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(!cells->selectedCellCount() && !cells->selectedRowCount() &&

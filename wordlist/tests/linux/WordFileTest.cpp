@@ -31,15 +31,22 @@ TEST(WordFile, DecodesWindows1252LikeTheCLibrary) {
     ::iconv_close(converter);
 }
 
-TEST(WordFile, OpensOnlyRegularFiles) {
+TEST(WordFile, OpensOnlyRegularFilesAndClosesThem) {
     AppFolder app;
     const fs::path fifo = app.wordFile().parent_path() / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string names[] = {app.wordFile(), app.path().string() + "/Data", fifo, "/dev/zero",
                                  app.path().string() + "/Data/\0/etc/passwd"s};
+    const auto openFiles = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto openBefore = openFiles();
     for (const std::string& name : names) {
         EXPECT_EQ(Read(name).result, WordFileResult::NotOpened) << name;
     }
+    app.write("AAP\r\n");
+    EXPECT_EQ(Read(app.wordFile()).lines.size(), 1u);
+    EXPECT_EQ(openFiles(), openBefore); // and each file it opened, it closed
 }
 
 TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -109,6 +110,10 @@ private slots:
             QCOMPARE(button->role(), QAccessible::Button);
             QCOMPARE(button->text(QAccessible::Name), name);
             QCOMPARE(button->text(QAccessible::Description), description);
+            // The same words show as the tool tip under the mouse.
+            QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), control->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(control, &hover);
+            QCOMPARE(QToolTip::text().trimmed(), description);
             QVERIFY(button->actionInterface()->actionNames().contains(
                 QAccessibleActionInterface::pressAction()));
         }

@@ -1,9 +1,8 @@
-// The controls on their own: the list's count, a label that fits its caption,
-// and how much of a long line is drawn.
+// The controls on their own: a label that fits its caption, and how much of a
+// long line is drawn.
 
 #include "ui/toolkit/DrawnPrefix.h"
 #include "ui/toolkit/Label.h"
-#include "ui/toolkit/ListBox.h"
 
 #include <QtTest>
 
@@ -18,14 +17,6 @@ private slots:
         const int width = label.width();
         label.setFont(QFont(QStringLiteral("Arial"), 30));
         QVERIFY(label.width() > 3 * width / 2);
-    }
-
-    void theListCountsInSixteenBits() {
-        kring::ListBox list(nullptr);
-        list.addItems(QStringList(32767, "W"));
-        QCOMPARE(list.listCount(), 32767);
-        list.addItems({"W"});
-        QVERIFY_THROWS_EXCEPTION(std::overflow_error, list.listCount());
     }
 
     void drawnPrefix_data() {

@@ -130,9 +130,11 @@ private slots:
             QAccessibleInterface* cell = table->child(i);
             QVERIFY(!cell->rect().isEmpty() && table->rect().contains(cell->rect()));
             QVERIFY(cell->window() == g.form.windowHandle() && cell->state().readOnly);
+            QVERIFY(table->indexOfChild(cell) == i && cell->indexOfChild(table) == -1);
             QAccessibleTableCellInterface* one = cell->tableCellInterface();
             QVERIFY(one->rowExtent() == 1 && one->columnExtent() == 1 && !one->isSelected());
         }
+        QCOMPARE(table->indexOfChild(table), -1);
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(!cells->selectedCellCount() && !cells->selectedRowCount() &&
                 !cells->selectedColumnCount());

@@ -55,15 +55,17 @@ TEST(WordFile, AProcFileThatSaysItIsEmptyGivesNoLines) {
     EXPECT_TRUE(outcome.lines.empty());
 }
 
-// The file shrank after it was opened, and an earlier call left EINTR in errno.
-TEST(WordFile, ReadingAtTheEndEndsWhateverErrnoHeld) {
+// An earlier call left EINTR in errno, and the file shrinks once opened.
+TEST(WordFile, AStaleEintrNeitherStopsTheOpeningNorTheEnd) {
     AppFolder app;
     app.write("AAP\r\n");
-    OpenedWordFile file(app.wordFile());
-    fs::resize_file(app.wordFile(), 0);
-    char byte;
-    ::alarm(5); // a read that never ends is stopped by the signal
+    ::alarm(5); // a call that never ends is stopped by the signal
     errno = EINTR;
+    OpenedWordFile file(app.wordFile());
+    ASSERT_TRUE(file.isOpen());
+    fs::resize_file(app.wordFile(), 0);
+    errno = EINTR;
+    char byte;
     EXPECT_EQ(file.read(&byte, 1), 0);
     ::alarm(0);
 }

@@ -31,7 +31,7 @@ private slots:
     // Every pixel of the window at start, with the shipped words loaded, with
     // a puzzle of "BIJZONDER" in layout 5, and with its solution shown.
     void looksAsBefore() {
-        ShownGame g(KRINGWOORD_SOURCE_DIR, {2246.5f / 18000, 0.3f});
+        ShownGame g(KRINGWOORD_SOURCE_DIR, {2246.5f / 18000, 0.3f, 0.5f, 0.9f});
         QVERIFY(LooksAsBefore(Grab(g.form), "start"));
         Click(g.form.LoadKnop);
         QCOMPARE(g.form.List1->listCount(), 18000);
@@ -44,8 +44,11 @@ private slots:
         QVERIFY(LooksAsBefore(Grab(g.form), "solution"));
         g.form.Check1->click();
         QCOMPARE(Grab(g.form), puzzle);
-        // The draws come round again: the same puzzle, its solution hidden.
+        // Another puzzle, then the draws come round again: the same puzzle,
+        // nothing left of the other, its solution hidden.
         g.form.Check1->click();
+        Click(g.form.MakeKnop);
+        QVERIFY(Grab(g.form) != puzzle);
         Click(g.form.MakeKnop);
         QCOMPARE(Grab(g.form), puzzle);
     }

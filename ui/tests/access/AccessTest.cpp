@@ -122,6 +122,10 @@ private slots:
         QCOMPARE(BoardNames(g.form),
                  InPlace({"leeg", "leeg", "leeg", "leeg", "paard", "leeg", "leeg", "leeg", "leeg"})
                      << "0 Woorden");
+        // Ticked before any puzzle, the box has no solution to tell.
+        g.form.Check1->setChecked(true);
+        QVERIFY(!Told(g.form).contains("Oplossing"));
+        g.form.Check1->setChecked(false);
         // Each cell has its place on the screen and can be read, not changed;
         // no cell lies beyond the table, and nothing is or can be selected.
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(g.form.Bord);
